@@ -1,0 +1,17 @@
+// Text and number helpers shared by the game: decimal conversion, padding, trimming, blank tests, case.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+std::string int2string(uint32_t luku);
+std::string int2string(int32_t luku);
+std::string int2string2(uint32_t luku);
+int32_t string2int(const std::string& teksti);
+std::string pidenna(std::string teksti, uint32_t leveys);
+std::string pidenna(uint32_t luku, uint32_t leveys);
+std::string pidenna(int32_t luku, uint32_t leveys);
+std::string lyhenna(std::string teksti);
+bool onkotyhja(const std::string& teksti);
+std::string toUpper(const std::string& teksti);
+bool aakkosta(const std::string& eka, const std::string& toka);
