@@ -12,8 +12,8 @@ struct Silmukka {
     uint32_t sokkelon_korkeus = 0;  // and height
     uint32_t ukkeli_x = 0;          // the player's cell
     uint32_t ukkeli_y = 0;
-    uint32_t pelin_alku = 0;        // tick count when the game started
-    uint32_t vilkkumisaika = 0;     // tick count of the last goal blink
+    uint32_t pelin_alku = 0;     // tick count when the game started
+    uint32_t vilkkumisaika = 0;  // tick count of the last goal blink
 };
 
 LRESULT CALLBACK WndProc(HWND ikkuna, UINT viesti, WPARAM wParam, LPARAM lParam);
@@ -25,3 +25,4 @@ void piirra_tuloslista();         // the result list on the right of the menu
 void nimikierros();               // name-entry pass (state 3)
 void pelin_aloitus(Silmukka& s);  // the game start, from the menu pass
 void pelikierros(Silmukka& s);    // playing pass (state 2), the end of a game included
+void pelin_loppu(Silmukka& s);    // the end of a game: record, flash the time, back to the menu
