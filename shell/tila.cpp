@@ -38,7 +38,10 @@ int32_t pelityyppi = 0;
 bool arvoluku_onkoalustettu = false;
 
 // Dynamically initialised, in this order within this one file, so the order holds on every compiler:
-// the texts and the grid, then the four backgrounds, then the goal colour and the last player.
+// the console texts, the typed name, the player and the grid, then the four backgrounds, then the goal
+// colour and the last player; they are torn down in the reverse order.
+const std::string APU_VIRHE1 = "VIRHE: Anna luku ";
+const std::string APU_VIRHE2 = "VIRHE: Anna luku alueelta ";
 std::string teksti;
 std::string pelaaja;
 Ruudukko taulukko;
@@ -55,6 +58,14 @@ void tila_alkuun() {
     ruudun_koko = 8;
     seinaprosentti = 100;
     paa_valikko_valinta = 1;
+    seina = 0x00140000;
+    ukkeli = 0x000000FF;
+    loppu1 = 0x0000FF00;
+    loppu2 = 0x00FF0000;
+    jalki = 0x0064FFFF;
+    tyhja = 0x00FFFFFF;
+    vaaleansininen2 = 0x00F8DF10;
+    musta = 0x00000000;
     pelitilanne = 0;
     nappainten_painaminen_mahdollista = true;
     valikossa_enteria_painettu = false;

@@ -1,6 +1,7 @@
 // Random numbers: the game's own process-wide generator (0 ... 32767, the same sequence everywhere).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,7 @@ int32_t arvointluku(int32_t a, int32_t b);
 
 // Shuffles a list uniformly, drawing from the same generator.
 void sekoita(std::vector<uint32_t>& lista);
+void sekoita(uint32_t* lista, size_t pituus);  // the same on a plain array (the carving's few candidates)
 
 // Seeds the generator with a fixed number and marks it seeded (scenario runner, tests).
 void arvoluku_alusta(uint32_t siemen);
