@@ -51,6 +51,9 @@ void ydin_laita_viesti(UINT viesti, WPARAM wParam, LPARAM lParam);  // to the ba
 void ydin_aseta_nappain(int vk, bool alhaalla);                    // what GetAsyncKeyState sees
 void ydin_maalaa();                                                  // exposure: a WM_PAINT is due
 void ydin_uusi_koko(int leveys, int korkeus);                        // the client area changed size
+// Forgets the window half's state: classes, the window, the queue, the quit request, held keys. For tests
+// that run the game more than once in one process.
+void ydin_alkuun();
 
 // Supplied by exactly one backend. The window is 'leveys' x 'korkeus' pixels of client area.
 bool taka_avaa(const char* otsikko, int leveys, int korkeus);
