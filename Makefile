@@ -1,0 +1,86 @@
+# The README's two commands, make play and make test (and make bench); the builds themselves are CMake presets.
+SHELL := /bin/bash
+.SHELLFLAGS := -euo pipefail -c
+.ONESHELL:
+.PHONY: play test bench paketit
+
+# Every Debian package that the builds and the tests use; only the missing ones get installed.
+PAKETIT := cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev libsdl2-dev \
+	unifont g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils python3
+
+# The shared tool that checks the scenario runner's script language (present on the developers' machines and in CI).
+YHDENMUKAISUUS := $(CURDIR)/../shared/tools/runner-conformance
+
+# Fixed fuzzing effort in make test: the same inputs on every run.
+SUMUTUS := -runs=20000 -seed=1 -max_total_time=120
+
+paketit:
+	puuttuu=()
+	for p in $(PAKETIT); do
+		dpkg -s "$$p" 2>/dev/null | grep -q '^Status: install ok installed' || puuttuu+=("$$p")
+	done
+	if (( $${#puuttuu[@]} == 0 )); then exit 0; fi
+	echo "installing: $${puuttuu[*]}"
+	sudo=; if (( $$(id -u) != 0 )); then sudo=sudo; fi
+	$$sudo apt-get update
+	$$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "$${puuttuu[@]}"
+
+play: paketit
+	if [[ -z "$${DISPLAY:-}" && -z "$${WAYLAND_DISPLAY:-}" ]]; then
+		echo "no display: make play opens the game's window and needs a graphical session (DISPLAY is not set)" >&2
+		exit 1
+	fi
+	cmake --preset native-release >/dev/null
+	cmake --build --preset native-release -j2 --target rimputin taustat
+	mkdir -p play
+	cp -u build/native-release/kuvat/tausta?.bmp play/
+	cd play && exec ../build/native-release/rimputin
+
+test: paketit
+	alku=$$SECONDS
+	vaihe() { echo "== $$1"; local a=$$SECONDS; "$${@:2}"; ajat+=("$$(printf '%-34s %4d s' "$$1" $$((SECONDS - a)))"); }
+	ajat=()
+	sumuta() {
+		mkdir -p build/fuzz/ajo
+		local f
+		for f in build/fuzz/tests/fuzz/*; do
+			[[ -f $$f && -x $$f ]] || continue
+			echo "-- $${f##*/} $(SUMUTUS)"
+			local loki=build/fuzz/ajo/$${f##*/}.log
+			if ! (cd build/fuzz/ajo && "../../../$$f" $(SUMUTUS)) >"$$loki" 2>&1; then
+				tail -n 60 "$$loki"
+				return 1
+			fi
+			tail -n 1 "$$loki"
+		done
+	}
+	yhdenmukaisuus() {
+		if [[ -x $(YHDENMUKAISUUS) ]]; then
+			$(YHDENMUKAISUUS) build/native-asan/tools/headless/rimputin-headless build/native-asan/kuvat
+		else
+			echo "(no $(YHDENMUKAISUUS) here; skipped)"
+		fi
+	}
+	vaihe "native-asan: configure" cmake --preset native-asan
+	vaihe "native-asan: build" cmake --build --preset native-asan -j2
+	vaihe "native-asan: tests" ctest --preset native-asan
+	vaihe "scenario runner's language" yhdenmukaisuus
+	vaihe "fuzz: configure" cmake --preset fuzz
+	vaihe "fuzz: build" cmake --build --preset fuzz -j2
+	vaihe "fuzz: runs" sumuta
+	vaihe "mingw-x64: configure" cmake --preset mingw-x64 -DRIMPUTIN_KUVAT=$(CURDIR)/build/native-asan/kuvat
+	vaihe "mingw-x64: build" cmake --build --preset mingw-x64 -j2
+	vaihe "mingw-x64: tests under Wine" ctest --preset mingw-x64
+	printf '%s\n' "== time per stage" "$${ajat[@]}"
+	echo "== make test passed in $$((SECONDS - alku)) s"
+
+bench: paketit
+	cmake --preset native-release >/dev/null
+	cmake --build --preset native-release -j2
+	for f in build/native-release/bench/*; do
+		[[ -f $$f && -x $$f ]] || continue
+		echo "== $${f##*/}"
+		"$$f"
+	done
+	echo "== start-up"
+	bench/kaynnistys.sh build/native-release/rimputin build/native-release/kuvat
