@@ -261,9 +261,9 @@ class IkkunanKuva : public Ikkuna {
     static uint32_t kuvio(int x, int y) { return static_cast<uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40); }
 
     void TearDown() override {
-        SelectObject(muisti_, vanha_);
-        DeleteObject(kartta_);
-        DeleteDC(muisti_);
+        EXPECT_EQ(SelectObject(muisti_, vanha_), kartta_);
+        EXPECT_TRUE(DeleteObject(kartta_));
+        EXPECT_TRUE(DeleteDC(muisti_));
         Ikkuna::TearDown();
     }
 
