@@ -277,7 +277,8 @@ Kuva pelikentta() {
     return k;
 }
 
-// Menu: the choices' panel on the left, the list's panel on the right, and the green texts (the version at
+// Menu: the choices' and instructions' panel on the left (the longest instruction line reaches x 414 in an
+// 8-pixel font), the list's panel on the right, and the green texts (the version at
 // (155, 22), the player line at (500, 10)) on the dark top where green reads well, beside a small name.
 Kuva valikko() {
     Kuva k = uusi_kuva(LEVEYS, KORKEUS);
@@ -286,8 +287,8 @@ Kuva valikko() {
     tayta(k, 0, 0, LEVEYS, 50, YO_YLA);
     tayta(k, 0, 50, LEVEYS, 52, KEHYS);
     piirra_nimi(k, 8, 6, 4, VAALEANSININEN);
-    paneeli(k, 42, 96, 278, 494);
-    paneeli(k, 434, 96, LEVEYS + 20, 500);
+    paneeli(k, 38, 96, 424, 494);
+    paneeli(k, 436, 96, LEVEYS + 20, 500);
     return k;
 }
 

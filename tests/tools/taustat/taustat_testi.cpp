@@ -84,7 +84,7 @@ TEST(Taustat, TextsOfTheScreensStandOnCalmEnoughGround) {
     const Alue alueet[] = {
         {"title: green version text around (655, 242)", "tausta1.bmp", 640, 230, 730, 270, VIHREA},
         {"playing field: heads-up strip, top 30 rows", "tausta2.bmp", 0, 0, 800, 30, MUSTA},
-        {"menu: the choices and the instructions", "tausta3.bmp", 60, 110, 260, 480, MUSTA},
+        {"menu: the choices and the instructions (up to 43 characters)", "tausta3.bmp", 60, 110, 416, 480, MUSTA},
         {"menu: the result list", "tausta3.bmp", 450, 110, 800, 485, MUSTA},
         {"menu: green version text at (155, 22)", "tausta3.bmp", 155, 22, 215, 40, VIHREA},
         {"menu: green player line at (500, 10)", "tausta3.bmp", 500, 10, 800, 28, VIHREA},
