@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "results/tallennus.h"
+#include "results/turvatallennus.h"
 #include "util/teksti.h"
 
 namespace {
@@ -77,11 +77,13 @@ bool lueTavut(const std::string& tiedosto, std::string& tavut) {
     if (kahva == nullptr) {
         return false;
     }
-    char lohko[65536];
+    // Straight into the string, growing it by doubling; a short read means the end of the file or an error.
     size_t luettu = 0;
-    while ((luettu = std::fread(lohko, 1, sizeof lohko, kahva)) > 0) {
-        tavut.append(lohko, luettu);
+    tavut.resize(4096);
+    while ((luettu += std::fread(tavut.data() + luettu, 1, tavut.size() - luettu, kahva)) == tavut.size()) {
+        tavut.resize(tavut.size() * 2);
     }
+    tavut.resize(luettu);
     const bool kunnossa = std::ferror(kahva) == 0;
     std::fclose(kahva);
     if (!kunnossa) {

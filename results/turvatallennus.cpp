@@ -1,5 +1,5 @@
 // Crash-safe file replacement, the same on Linux and on Windows.
-#include "results/tallennus.h"
+#include "results/turvatallennus.h"
 
 #include <cstdio>
 

@@ -31,15 +31,19 @@ std::string int2string(uint32_t luku) {
 }
 
 std::string int2string(int32_t luku) {
-    if (luku < 0) {
-        // Negated in unsigned arithmetic, so the smallest value has a magnitude too.
-        return "-" + int2string(0u - static_cast<uint32_t>(luku));
+    if (luku >= 0) {
+        return int2string(static_cast<uint32_t>(luku));
     }
-    return int2string(static_cast<uint32_t>(luku));
+    // Negated in unsigned arithmetic, so the smallest value has a magnitude too.
+    std::string teksti = "-";
+    teksti += int2string(0u - static_cast<uint32_t>(luku));
+    return teksti;
 }
 
 std::string int2string2(uint32_t luku) {
-    return luku <= 9 ? "0" + int2string(luku) : int2string(luku);
+    std::string teksti = luku <= 9 ? "0" : "";
+    teksti += int2string(luku);
+    return teksti;
 }
 
 // Reads an unsigned decimal number after leading white space, as a stream extraction would, except that a

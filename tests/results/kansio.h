@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "results/tallennus.h"
 #include "results/tulos.h"
+#include "results/turvatallennus.h"
 #include "shell/tila.h"
 #include "util/teksti.h"
 

@@ -33,6 +33,8 @@ TEST_F(LueTiedostosta, ReadingRules) {
         {"the example under the wrong menu choice", esimerkki, "Sokkelo1.top", 2, {}},
         {"empty file", "", "Sokkelo1.top", 1, {}},
         {"empty line between records ends the reading", abc + "\r\n" + ab, "Sokkelo1.top", 1, vainEka},
+        {"an empty name line stops even where a time and a matching checksum follow",
+         abc + "\r\n65432\r\nFXOC-AADA\r\n" + ab, "Sokkelo1.top", 1, vainEka},
         {"empty first line", "\r\n" + esimerkki, "Sokkelo1.top", 1, {}},
         {"a blank line is a name, and the next name is no time", abc + " \r\n" + ab, "Sokkelo1.top", 1, vainEka},
         {"empty lines inside a record are skipped", "abc\r\n\r\n \t\r\n\r\n65432\r\n\r\n\r\nPCPC-AADA\r\n" + ab,
