@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,16 +15,6 @@ namespace {
 constexpr int kVirhe = 2;  // exit code for a bad command line or script
 
 const char* const kKaytto = "usage: rimputin-headless [--seed N] [--clock MS] [SCRIPT]\n";
-
-bool luku(const char* teksti, uint32_t& arvo) {
-    std::string s = teksti;
-    if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    const unsigned long long n = std::stoull(s);
-    arvo = static_cast<uint32_t>(n);
-    return n <= std::numeric_limits<uint32_t>::max();
-}
 
 bool lue(const std::string& tiedosto, std::string& teksti) {
     std::ostringstream sisalto;
@@ -51,7 +40,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         uint32_t siemen = 0;
-        if ((a == "--seed" || a == "--clock") && i + 1 < argc && luku(argv[i + 1], a == "--seed" ? siemen : kello)) {
+        if ((a == "--seed" || a == "--clock") && i + 1 < argc &&
+            skripti_luku(argv[i + 1], a == "--seed" ? siemen : kello)) {
             if (a == "--seed") {
                 arvoluku_alusta(siemen);
             }

@@ -13,21 +13,6 @@ namespace {
 // within half the clock's range of its start.
 constexpr uint64_t kPisinSkripti = std::numeric_limits<int32_t>::max();
 
-bool luku(const std::string& teksti, uint32_t& arvo) {
-    if (teksti.empty() || teksti.size() > 10) {
-        return false;
-    }
-    uint64_t summa = 0;
-    for (char c : teksti) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        summa = summa * 10 + static_cast<uint64_t>(c - '0');
-    }
-    arvo = static_cast<uint32_t>(summa);
-    return summa <= std::numeric_limits<uint32_t>::max();
-}
-
 bool tyhja(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
@@ -56,7 +41,7 @@ std::string jasenna_rivi(const std::string& rivi, Askel& askel) {
     const std::string arvo = ilman_reunoja(loput);
     if (komento == "wait") {
         askel.komento = Komento::Odota;
-        return luku(arvo, askel.ms) ? "" : "malformed number '" + arvo + "'";
+        return skripti_luku(arvo, askel.ms) ? "" : "malformed number '" + arvo + "'";
     }
     const struct {
         const char* nimi;
@@ -114,6 +99,21 @@ void tee(const Askel& askel) {
 }
 
 }  // namespace
+
+bool skripti_luku(const std::string& teksti, uint32_t& arvo) {
+    if (teksti.empty() || teksti.size() > 10) {
+        return false;
+    }
+    uint64_t summa = 0;
+    for (char c : teksti) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        summa = summa * 10 + static_cast<uint64_t>(c - '0');
+    }
+    arvo = static_cast<uint32_t>(summa);
+    return summa <= std::numeric_limits<uint32_t>::max();
+}
 
 bool skripti_jasenna(const std::string& teksti, std::vector<Askel>& askeleet, std::string& virhe) {
     askeleet.clear();

@@ -39,6 +39,9 @@ struct Askel {
 // argument) returns false with 'virhe' naming the line: "line 3: unknown key name 'Foo'".
 bool skripti_jasenna(const std::string& teksti, std::vector<Askel>& askeleet, std::string& virhe);
 
+// A number as the script and the runner's options write it: decimal digits only, 0 ... 2^32 - 1.
+bool skripti_luku(const std::string& teksti, uint32_t& arvo);
+
 // Schedules the steps on the headless backend, the first moment being 'alku', then the closing of the
 // window at the end. A shot that cannot be written is reported on standard error.
 void skripti_ajasta(const std::vector<Askel>& askeleet, uint32_t alku);
