@@ -1,6 +1,7 @@
 // The menu's result list: the selected mode's best times, or the summed times of all five, fifteen rows a page.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "gfx/puskuri.h"
@@ -46,9 +47,7 @@ void jarjesta(std::vector<Tulos>& lista) {
     for (size_t i = 0; i < lista.size(); ++i) {
         for (size_t j = i + 1; j < lista.size(); ++j) {
             if (lista[j].aika < lista[i].aika) {
-                Tulos vali = lista[i];
-                lista[i] = lista[j];
-                lista[j] = vali;
+                std::swap(lista[i], lista[j]);
             }
         }
     }
