@@ -57,15 +57,19 @@ struct Pinta {
     }
 };
 
-// Compares a surface with a picture given per pixel; reports the first few wrong pixels.
-void vertaa(const Pinta& pinta, const std::function<COLORREF(int, int)>& odotettu) {
+// Compares what a DC shows with a picture given per pixel; reports the first few wrong pixels.
+void vertaa(HDC dc, int leveys, int korkeus, const std::function<COLORREF(int, int)>& odotettu) {
     int virheita = 0;
-    for (int y = 0; y < pinta.korkeus; ++y)
-        for (int x = 0; x < pinta.leveys; ++x)
-            if (GetPixel(pinta.dc, x, y) != odotettu(x, y) && ++virheita <= 4)
-                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << GetPixel(pinta.dc, x, y)
+    for (int y = 0; y < korkeus; ++y)
+        for (int x = 0; x < leveys; ++x)
+            if (GetPixel(dc, x, y) != odotettu(x, y) && ++virheita <= 4)
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << GetPixel(dc, x, y)
                               << ", expected " << odotettu(x, y);
     EXPECT_EQ(virheita, 0);
+}
+
+void vertaa(const Pinta& pinta, const std::function<COLORREF(int, int)>& odotettu) {
+    vertaa(pinta.dc, pinta.leveys, pinta.korkeus, odotettu);
 }
 
 constexpr COLORREF kMusta = RGB(0, 0, 0);
@@ -155,7 +159,12 @@ TEST(SetPixel, KeepsTheColourOrderAndRefusesOutside) {
     pinta.tayta(RGB(9, 9, 9));
     for (const auto& p : ulkona) {
         SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
-        EXPECT_EQ(SetPixel(pinta.dc, p.x, p.y, kValkoinen), CLR_INVALID);
+        const COLORREF asetettu = SetPixel(pinta.dc, p.x, p.y, kValkoinen);
+#ifndef _WIN32
+        // Outside the bitmap is outside the clipping region: documented as -1 (Wine 8 returns the colour).
+        EXPECT_EQ(asetettu, CLR_INVALID);
+#endif
+        (void)asetettu;
         EXPECT_EQ(GetPixel(pinta.dc, p.x, p.y), CLR_INVALID);
     }
     vertaa(pinta, [](int, int) { return RGB(9, 9, 9); });
@@ -254,7 +263,7 @@ TEST(SelectObject, ReturnsThePreviousObjectOfItsKind) {
     for (HGDIOBJ vieras : vieraat) {
         EXPECT_EQ(SelectObject(dc, vieras), nullptr);
         EXPECT_EQ(SetPixel(dc, 1, 1, RGB(0, 0, 200)), RGB(0, 0, 200));
-        EXPECT_EQ(SetPixel(dc, 2, 2, RGB(0, 0, 200)), CLR_INVALID);  // still the 2 x 2 bitmap
+        EXPECT_EQ(GetPixel(dc, 2, 2), CLR_INVALID);  // still the 2 x 2 bitmap
     }
     EXPECT_EQ(SelectObject(nullptr, a), nullptr);
 
@@ -275,7 +284,10 @@ TEST(SelectObject, ABitmapLivesInOneDcAtATime) {
     HGDIOBJ vanha = SelectObject(eka, kartta);
     ASSERT_NE(vanha, nullptr);
     EXPECT_EQ(SelectObject(toka, kartta), nullptr);
-    EXPECT_FALSE(DeleteObject(kartta));  // still selected: it stays and keeps its pixels
+#ifndef _WIN32
+    // Documented to fail while selected; Wine 8 says yes and deletes the bitmap once it is deselected.
+    EXPECT_FALSE(DeleteObject(kartta));
+#endif
     EXPECT_EQ(SetPixel(eka, 1, 1, RGB(5, 6, 7)), RGB(5, 6, 7));
     EXPECT_EQ(GetPixel(eka, 1, 1), RGB(5, 6, 7));
     EXPECT_EQ(SelectObject(eka, vanha), kartta);
@@ -325,10 +337,16 @@ TEST(TextOutA, DrawsExactlyTheCountOfBytesGiven) {
     EXPECT_EQ(varia(teksti("Ab", 0, OPAQUE), RGB(0x80, 0x80, 0x80)), 160 * 24);
 }
 
+int muutettuja(const std::vector<COLORREF>& pikselit) {
+    return static_cast<int>(pikselit.size()) - varia(pikselit, RGB(0x80, 0x80, 0x80));
+}
+
 TEST(TextOutA, TransparentModeDrawsOnlyTheGlyphs) {
-    const auto kuva = teksti("Rimputin \xE4\xF6", 11, TRANSPARENT);
+    const char* rivi = "Rimputin \xE4\xF6";
+    const auto kuva = teksti(rivi, 11, TRANSPARENT);
     EXPECT_GT(varia(kuva, RGB(200, 0, 0)), 20);
-    EXPECT_EQ(varia(kuva, RGB(200, 0, 0)) + varia(kuva, RGB(0x80, 0x80, 0x80)), static_cast<int>(kuva.size()));
+    EXPECT_EQ(varia(kuva, kValkoinen), 0);
+    EXPECT_LT(muutettuja(kuva), muutettuja(teksti(rivi, 11, OPAQUE)));
 
     // The text's top-left corner is at the position given: nothing above or left of it changes.
     const auto siirretty = teksti("Rimputin", 8, TRANSPARENT, 30, 6);
@@ -337,23 +355,34 @@ TEST(TextOutA, TransparentModeDrawsOnlyTheGlyphs) {
             if (y < 6 || x < 30) {
                 ASSERT_EQ(siirretty[static_cast<size_t>(y * 160 + x)], RGB(0x80, 0x80, 0x80));
             }
-
-    // Drawn twice in the same place it looks as drawn once; the background never shows.
+#ifndef _WIN32
+    // With a font that is not smoothed (Wine smooths its own) every pixel is ink or background, and text
+    // drawn twice in the same place looks as drawn once.
+    EXPECT_EQ(varia(kuva, RGB(200, 0, 0)) + varia(kuva, RGB(0x80, 0x80, 0x80)), static_cast<int>(kuva.size()));
     Pinta pinta(160, 24);
     pinta.tayta(RGB(0x80, 0x80, 0x80));
     SetBkMode(pinta.dc, TRANSPARENT);
     SetTextColor(pinta.dc, RGB(200, 0, 0));
-    TextOutA(pinta.dc, 4, 3, "Rimputin \xE4\xF6", 11);
-    TextOutA(pinta.dc, 4, 3, "Rimputin \xE4\xF6", 11);
+    TextOutA(pinta.dc, 4, 3, rivi, 11);
+    TextOutA(pinta.dc, 4, 3, rivi, 11);
     EXPECT_EQ(pinta.pikselit(), kuva);
+#endif
 }
 
 TEST(TextOutA, OpaqueModeFillsTheCellsWithWhite) {
     const auto kuva = teksti("Ab", 2, OPAQUE);
     EXPECT_GT(varia(kuva, RGB(200, 0, 0)), 0);
     EXPECT_GT(varia(kuva, kValkoinen), 0);
+    const auto siirretty = teksti("Ab", 2, OPAQUE, 30, 6);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 160; ++x)
+            if (y < 6 || x < 30) {
+                ASSERT_EQ(siirretty[static_cast<size_t>(y * 160 + x)], RGB(0x80, 0x80, 0x80));
+            }
+#ifndef _WIN32
     EXPECT_EQ(varia(kuva, RGB(200, 0, 0)) + varia(kuva, kValkoinen) + varia(kuva, RGB(0x80, 0x80, 0x80)),
               static_cast<int>(kuva.size()));
+#endif
 }
 
 // Writes BMP files for LoadImageA: any of the depths, either row order, the three header sizes.
@@ -414,7 +443,7 @@ std::vector<uint8_t> tee_bmp(int w, int h, const BmpMuoto& muoto, const std::vec
 }
 
 // A folder of its own for each test's files, removed afterwards.
-class LoadImage : public ::testing::Test {
+class LoadImageFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* testi = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -447,7 +476,7 @@ std::vector<COLORREF> harmaat(int maara) {
     return paletti;
 }
 
-TEST_F(LoadImage, ReadsEveryDepthAndRowOrder) {
+TEST_F(LoadImageFiles, ReadsEveryDepthAndRowOrder) {
     struct Tapaus {
         const char* kuvaus;
         int leveys, korkeus;
@@ -477,11 +506,17 @@ TEST_F(LoadImage, ReadsEveryDepthAndRowOrder) {
         HDC dc = CreateCompatibleDC(GetDC(nullptr));
         HGDIOBJ vanha = SelectObject(dc, kartta);
         ASSERT_NE(vanha, nullptr);
-        for (int y = 0; y < t.korkeus; ++y)
-            for (int x = 0; x < t.leveys; ++x) {
-                const COLORREF odotettu = t.muoto.bitit <= 8 ? t.paletti[t.arvo(x, y)] : t.arvo(x, y);
-                ASSERT_EQ(GetPixel(dc, x, y), odotettu) << "pixel (" << x << ", " << y << ")";
-            }
+#ifdef _WIN32
+        if (t.muoto.ylhaalta) {
+            // Wine 8 gives top-down files the right size but black pixels: only the size is compared there.
+            SelectObject(dc, vanha);
+            DeleteDC(dc);
+            DeleteObject(kartta);
+            continue;
+        }
+#endif
+        vertaa(dc, t.leveys, t.korkeus,
+               [&](int x, int y) { return t.muoto.bitit <= 8 ? t.paletti[t.arvo(x, y)] : t.arvo(x, y); });
         SelectObject(dc, vanha);
         DeleteDC(dc);
         EXPECT_TRUE(DeleteObject(kartta));
@@ -512,30 +547,37 @@ std::vector<uint8_t> lyhennetty(size_t pois) {
     return d;
 }
 
-TEST_F(LoadImage, DamagedFilesGiveNull) {
+TEST_F(LoadImageFiles, DamagedFilesGiveNull) {
+    // Wine 8 also refuses the first group; of the second it makes what it can (a bitmap of the stated size,
+    // partly or wholly black), which the subset does not imitate: a damaged file gives no bitmap.
     struct Tapaus {
         const char* kuvaus;
+        bool winekin;
         std::vector<uint8_t> sisalto;
     } tapaukset[] = {
-        {"empty", {}},
-        {"signature only", {'B', 'M'}},
-        {"truncated file header", alku(10)},
-        {"truncated info header", alku(30)},
-        {"no pixels at all", alku(54)},
-        {"half the pixels", lyhennetty(24)},
-        {"not a BMP signature", muutettu(0, 'X', 1)},
-        {"zero width", muutettu(18, 0)},
-        {"zero height", muutettu(22, 0)},
-        {"huge width", muutettu(18, 1u << 20)},
-        {"huge height", muutettu(22, 1u << 20)},
-        {"huge negative height", muutettu(22, static_cast<uint32_t>(-(1 << 20)))},
-        {"bit count 7", muutettu(28, 7, 2)},
-        {"bit count 0", muutettu(28, 0, 2)},
-        {"pixels past the end of the file", muutettu(10, 4000)},
-        {"unknown header size", muutettu(14, 1000)},
+        {"empty", true, {}},
+        {"signature only", true, {'B', 'M'}},
+        {"truncated file header", true, alku(10)},
+        {"not a BMP signature", true, muutettu(0, 'X', 1)},
+        {"huge width", true, muutettu(18, 1u << 20)},
+        {"huge height", true, muutettu(22, 1u << 20)},
+        {"unknown header size", true, muutettu(14, 1000)},
+        {"truncated info header", false, alku(30)},
+        {"no pixels at all", false, alku(54)},
+        {"half the pixels", false, lyhennetty(24)},
+        {"zero width", false, muutettu(18, 0)},
+        {"zero height", false, muutettu(22, 0)},
+        {"huge negative height", false, muutettu(22, static_cast<uint32_t>(-(1 << 20)))},
+        {"bit count 7", false, muutettu(28, 7, 2)},
+        {"bit count 0", false, muutettu(28, 0, 2)},
+        {"pixels past the end of the file", false, muutettu(10, 4000)},
     };
     for (const auto& t : tapaukset) {
         SCOPED_TRACE(t.kuvaus);
+#ifdef _WIN32
+        if (!t.winekin)
+            continue;
+#endif
         EXPECT_EQ(lataa(tiedosto("rikki.bmp", t.sisalto)), nullptr);
     }
     EXPECT_EQ(lataa((kansio_ / "puuttuu.bmp").string()), nullptr);
@@ -585,7 +627,7 @@ TEST(TextOutA, LettersOfTheGameLookApart) {
 
 // What this subset declines on purpose though Windows reads it: compressed pixels and palettes longer than
 // the depth allows are taken as damage.
-TEST_F(LoadImage, CompressedOrOverlongPaletteGivesNull) {
+TEST_F(LoadImageFiles, CompressedOrOverlongPaletteGivesNull) {
     auto pakattu = tee_bmp(4, 2, {8, false, 40}, harmaat(4), [](int x, int) { return x; });
     pakattu[30] = 1;  // run-length coded 8 bits
     auto pitka = tee_bmp(4, 2, {4, false, 40}, harmaat(16), [](int x, int) { return x; });
