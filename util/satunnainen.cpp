@@ -14,6 +14,17 @@ uint32_t tila = 1;
 // One uniform draw from 0 ... raja - 1: draws past the largest multiple of raja are thrown away, so no
 // value is more likely than another. Ranges above 15 bits take two draws for 30 bits.
 uint32_t tasainen(uint32_t raja) {
+    // The maze carving shuffles lists of two to four: the same draws, without dividing by a variable.
+    if (raja == 2 || raja == 4) {
+        return satunnainen_seuraava() & (raja - 1);  // 32768 is their multiple: no draw is thrown away
+    }
+    if (raja == 3) {
+        uint32_t r;
+        do {
+            r = satunnainen_seuraava();
+        } while (r >= 32766u);
+        return r % 3u;
+    }
     const bool levea = raja > 32768u;
     const uint32_t kaikki = levea ? (1u << 30) : 32768u;
     const uint32_t kelpaa = kaikki - kaikki % raja;
