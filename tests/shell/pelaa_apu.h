@@ -80,18 +80,25 @@ inline std::vector<std::pair<int, int>> tekstin_pisteet(const std::string& tekst
     return pisteet;
 }
 
-// The window shows the text at (x, y) in the colour (COLORREF): every pixel of its glyphs has that colour.
-inline bool nakyy_teksti(int x, int y, const std::string& teksti, uint32_t vari) {
+// A picture shows the text at (x, y) in the colour (COLORREF): every pixel of its glyphs has that colour.
+// 'pikseli(x, y)' reads the picture, 0x00RRGGBB.
+template <typename Pikseli>
+bool nakyy_tekstina(Pikseli pikseli, int x, int y, const std::string& teksti, uint32_t vari) {
     const auto pisteet = tekstin_pisteet(teksti);
     if (pisteet.empty()) {
         return false;
     }
     for (const auto& [dx, dy] : pisteet) {
-        if (kuvan_vari(tyhjo_pikseli(x + dx, y + dy)) != vari) {
+        if (kuvan_vari(pikseli(x + dx, y + dy)) != vari) {
             return false;
         }
     }
     return true;
+}
+
+// The window shows the text now.
+inline bool nakyy_teksti(int x, int y, const std::string& teksti, uint32_t vari) {
+    return nakyy_tekstina(tyhjo_pikseli, x, y, teksti, vari);
 }
 
 // A grid from rows of text: '#' wall, '.' open, '@' the player, 'o' a block or the goal.
@@ -257,6 +264,15 @@ inline void kirjoita(const std::string& tiedosto, uint32_t valinta, const std::v
     paa_valikko_valinta = ennen;
 }
 
+// A result list as (name, time) pairs, for comparing whole lists in one expectation.
+inline std::vector<std::pair<std::string, uint32_t>> nimet_ja_ajat(const std::vector<Tulos>& lista) {
+    std::vector<std::pair<std::string, uint32_t>> tulos;
+    for (const Tulos& t : lista) {
+        tulos.emplace_back(t.nimi, t.aika);
+    }
+    return tulos;
+}
+
 inline std::string tiedoston_tavut(const std::string& tiedosto) {
     std::ifstream f(tiedosto, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
@@ -275,6 +291,7 @@ class PeliIkkuna : public ::testing::Test {
         kirjoita_bmp("tausta2.bmp", 800, 600, pelin_tausta);
         kirjoita_bmp("tausta3.bmp", 800, 600, valikon_tausta);
         tila_alkuun();
+        tyhjo_alkuun();
         arvoluku_alusta(20241);
         tyhjo_aseta_kello(50000);
         WNDCLASSEXA luokka{};

@@ -25,14 +25,6 @@ class PelinLoppu : public PeliIkkuna {
     }
 };
 
-std::vector<std::pair<std::string, uint32_t>> nimet_ja_ajat(const std::vector<Tulos>& lista) {
-    std::vector<std::pair<std::string, uint32_t>> tulos;
-    for (const Tulos& t : lista) {
-        tulos.emplace_back(t.nimi, t.aika);
-    }
-    return tulos;
-}
-
 TEST_F(PelinLoppu, NewRecordGoesAfterEveryEqualOrSmallerTime) {
     using Lista = std::vector<std::pair<std::string, uint32_t>>;
     struct Tapaus {
@@ -69,7 +61,7 @@ TEST_F(PelinLoppu, NewRecordGoesAfterEveryEqualOrSmallerTime) {
         }
         paa_valikko_valinta = 1;
         paata(t.aika);
-        EXPECT_EQ(nimet_ja_ajat(lue("Sokkelo1.top", 1)), t.jalkeen);
+        EXPECT_EQ(pelaa_apu::nimet_ja_ajat(lue("Sokkelo1.top", 1)), t.jalkeen);
         EXPECT_EQ(viimeisinPelattuAika, t.aika);
         EXPECT_EQ(viimeisinPelaaja, "Testaaja");
     }
@@ -84,7 +76,7 @@ TEST_F(PelinLoppu, EachModeWritesItsOwnFileUnderItsOwnNumber) {
         paa_valikko_valinta = valinta;
         paata(1000 + valinta);
         EXPECT_EQ(paa_valikko_valinta, valinta);
-        EXPECT_EQ(nimet_ja_ajat(lue(tiedosto, valinta)),
+        EXPECT_EQ(pelaa_apu::nimet_ja_ajat(lue(tiedosto, valinta)),
                   (std::vector<std::pair<std::string, uint32_t>>{{"Testaaja", 1000 + valinta}}));
         // One new file per game so far, and nothing else in the folder.
         size_t tiedostoja = 0;
@@ -117,7 +109,7 @@ TEST_F(PelinLoppu, TimeIsTakenModuloADayInUnsigned32Bits) {
         s.pelin_alku = t.alku;
         s.vilkkumisaika = t.loppu;
         kierros({"Right"});
-        EXPECT_EQ(nimet_ja_ajat(lue("Sokkelo1.top", 1)),
+        EXPECT_EQ(pelaa_apu::nimet_ja_ajat(lue("Sokkelo1.top", 1)),
                   (std::vector<std::pair<std::string, uint32_t>>{{"Testaaja", t.aika}}));
         EXPECT_EQ(viimeisinPelattuAika, t.aika);
         EXPECT_EQ(GetTickCount(), t.loppu + 1500u);
