@@ -192,10 +192,13 @@ TEST_F(Valikko, ChangingPlayerOpensTheNameEntryWithTheLastName) {
     paina(41, "BackSpace");
     kirjoita(42, "hias");
     paina(50, "Escape");  // accepts a name as Enter does
-    sulje(60);
+    int tila_lopussa = -1;
+    kohdassa(80, [&] { tila_lopussa = pelitilanne; });
+    sulje(90);
     EXPECT_EQ(aja(), 0);
 
     EXPECT_EQ(tila, 3);
+    EXPECT_EQ(tila_lopussa, 1) << "the accepted name clears the Enter that opened the name entry";
     Odotus odotus("tausta4.bmp");
     odotus.teksti(70, 90, "Anna nimesi: ", kMusta);
     odotus.teksti(70, 115, "Matti_", kMusta);
