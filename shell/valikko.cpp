@@ -25,9 +25,7 @@ const Teksti kTekstit[] = {
     {"Kokonaisajat", 70, 270},
     {"Vaihda pelaaja", 70, 295},
     {"Ohjeet:", 60, 340},
-    {"Liiku sokkelossa nuolin\xE4"
-     "pp\xE4imill\xE4.",
-     70, 365},
+    {"Liiku sokkelossa nuolin\xE4pp\xE4imill\xE4.", 70, 365},
     {"Escill\xE4 p\xE4\xE4set takaisin valikkoon", 70, 390},
     {"tai pois pelist\xE4. Voit vieritt\xE4\xE4", 70, 415},
     {"oikealla n\xE4kyv\xE4\xE4 listaa n\xE4pp\xE4imill\xE4 a ja z,", 70, 440},
