@@ -29,7 +29,8 @@ struct Ikkuna {
     bool pyyhittava = false;  // the repaint erases the background first
 };
 
-// Everything the window half keeps; a function-local static, so it is ready before the game's globals.
+// Everything the window half keeps; a function-local static, so it is ready before the game's globals, and
+// never destroyed, so it still serves while they are torn down.
 struct Tila {
     std::vector<Luokka> luokat;
     Ikkuna ikkuna;
@@ -50,8 +51,8 @@ struct Tila {
 };
 
 Tila& tila() {
-    static Tila t;
-    return t;
+    static Tila* t = new Tila;
+    return *t;
 }
 
 HWND kahva() {
@@ -312,7 +313,10 @@ BOOL GetClientRect(HWND h, RECT* alue) {
 
 // ---- Keys, icons, clock, module ----
 
+// Asks the backend first, so that a pass polling held keys between its sleeps sees them change; the input
+// that comes with it waits in the queue, as it would on Windows.
 SHORT GetAsyncKeyState(int nappain) {
+    taka_pumppaa();
     const bool alhaalla = nappain >= 0 && nappain < 256 && tila().alhaalla[nappain];
     return alhaalla ? static_cast<SHORT>(0x8000) : 0;
 }

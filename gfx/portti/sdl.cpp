@@ -76,9 +76,6 @@ uint32_t taka_kello() {
     return static_cast<uint32_t>(SDL_GetTicks64());
 }
 
-// Input that arrives while the game sleeps is queued at once, as Windows does, so a pass that polls held
-// keys between its sleeps sees them change.
 void taka_nuku(uint32_t ms) {
     SDL_Delay(ms);
-    taka_pumppaa();
 }

@@ -117,7 +117,8 @@ bool skripti_luku(const std::string& teksti, uint32_t& arvo) {
 
 bool skripti_jasenna(const std::string& teksti, std::vector<Askel>& askeleet, std::string& virhe) {
     askeleet.clear();
-    std::istringstream sisaan(teksti);
+    // A byte order mark, as some editors write at the start of a UTF-8 file, is not part of the first line.
+    std::istringstream sisaan(teksti.rfind("\xEF\xBB\xBF", 0) == 0 ? teksti.substr(3) : teksti);
     std::string rivi;
     uint64_t kesto = 0;
     for (int numero = 1; std::getline(sisaan, rivi); ++numero) {

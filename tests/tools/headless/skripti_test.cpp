@@ -57,6 +57,9 @@ TEST(SkriptiJasenna, GoodScriptsGiveTheirStepsWithLineNumbers) {
     }
     ASSERT_TRUE(skripti_jasenna("", a, virhe));
     EXPECT_TRUE(a.empty());
+    ASSERT_TRUE(skripti_jasenna("\xEF\xBB\xBFwait 5\n", a, virhe)) << virhe;  // with a byte order mark
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].ms, 5u);
 }
 
 TEST(SkriptiJasenna, EachErrorNamesItsLine) {
