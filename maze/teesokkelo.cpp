@@ -103,11 +103,14 @@ void kaiverra(Kaiverrus& k, uint32_t x, uint32_t y, uint32_t tulosuunta, uint32_
     // At most four candidates: kept in the frame, so a deep path costs little stack and no allocation.
     uint32_t lista[4];
     const size_t maara = ehdokkaat(k, huone, x, y, tulosuunta, lista);
-    sekoita(lista, maara);
+    // A list of one or none is left as it is and takes no number, so only longer ones go to the shuffle.
     // (code + 2) mod 4 is compared, not the opposite direction: only left, right and down going straight on
     // keep the first shuffle (and up from the start room).
-    if (maara > 0 && (lista[0] + 2) % 4 != tulosuunta) {
+    if (maara > 1) {
         sekoita(lista, maara);
+        if ((lista[0] + 2) % 4 != tulosuunta) {
+            sekoita(lista, maara);
+        }
     }
     *huone += 10;
     bool umpikuja = true;
