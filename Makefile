@@ -15,7 +15,7 @@ YHDENMUKAISUUS := $(CURDIR)/../shared/tools/runner-conformance
 SUMUTUS := -runs=20000 -seed=1 -max_total_time=120
 
 paketit:
-	puuttuu=()
+	@puuttuu=()
 	for p in $(PAKETIT); do
 		dpkg -s "$$p" 2>/dev/null | grep -q '^Status: install ok installed' || puuttuu+=("$$p")
 	done
@@ -26,7 +26,7 @@ paketit:
 	$$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "$${puuttuu[@]}"
 
 play: paketit
-	if [[ -z "$${DISPLAY:-}" && -z "$${WAYLAND_DISPLAY:-}" ]]; then
+	@if [[ -z "$${DISPLAY:-}" && -z "$${WAYLAND_DISPLAY:-}" ]]; then
 		echo "no display: make play opens the game's window and needs a graphical session (DISPLAY is not set)" >&2
 		exit 1
 	fi
@@ -37,7 +37,7 @@ play: paketit
 	cd play && exec ../build/native-release/rimputin
 
 test: paketit
-	alku=$$SECONDS
+	@alku=$$SECONDS
 	vaihe() { echo "== $$1"; local a=$$SECONDS; "$${@:2}"; ajat+=("$$(printf '%-34s %4d s' "$$1" $$((SECONDS - a)))"); }
 	ajat=()
 	sumuta() {
@@ -75,7 +75,7 @@ test: paketit
 	echo "== make test passed in $$((SECONDS - alku)) s"
 
 bench: paketit
-	cmake --preset native-release >/dev/null
+	@cmake --preset native-release >/dev/null
 	cmake --build --preset native-release -j2
 	for f in build/native-release/bench/*; do
 		[[ -f $$f && -x $$f ]] || continue

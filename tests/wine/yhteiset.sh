@@ -77,7 +77,8 @@ peli_kaynnista() {
     setxkbmap fi
     local wine
     wine=$(wine64_polku)
-    (cd "$TYO" && exec "$wine" "$exe") &
+    # A session of its own, so that the clean-up reaches every process that Wine starts for the game.
+    (cd "$TYO" && exec setsid -w "$wine" "$exe") &
     PELI_PID=$!
     odota 60 'no window titled "Rimputin" appeared' ikkuna_loytyy
     IKKUNA=$(xdotool search --onlyvisible --name '^Rimputin$' | head -n1)
@@ -88,7 +89,7 @@ ikkuna_loytyy() { xdotool search --onlyvisible --name '^Rimputin$' >/dev/null 2>
 
 peli_siivoa() {
     if [[ -n ${PELI_PID:-} ]] && kill -0 "$PELI_PID" 2>/dev/null; then
-        kill "$PELI_PID" 2>/dev/null || true
+        kill -- -"$PELI_PID" 2>/dev/null || true
     fi
     xvfb_lopeta
     [[ -n ${TYO:-} ]] && rm -rf "$TYO"
