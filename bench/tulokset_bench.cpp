@@ -20,7 +20,9 @@ constexpr uint32_t tietueita = 10000;
 std::vector<Tulos> muodonTulokset(uint32_t muoto) {
     std::vector<Tulos> lista;
     for (uint32_t i = 0; i < tietueita; ++i) {
-        const uint32_t pelaaja = (i * (2 * muoto + 1) + muoto * 17) % tietueita;
+        // Multipliers prime to 10,000, so each file names every player exactly once.
+        constexpr uint32_t kertoimet[] = {1, 3, 7, 9, 11};
+        const uint32_t pelaaja = (i * kertoimet[muoto - 1] + muoto * 17) % tietueita;
         lista.push_back({"Pelaaja " + std::to_string(pelaaja), 30000 + i * 7});
     }
     return lista;

@@ -1,7 +1,7 @@
 // The total-time merge: adds each player's first time in one more result file and drops players it lacks.
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "results/tiedosto.h"
@@ -23,35 +23,28 @@ void pidaValitut(std::vector<Tulos>& lista, const std::vector<bool>& pida) {
     lista.resize(jaljella);
 }
 
-// Keeps the first entry of each name, with its time; the rest keep their relative order.
-void poistaToistot(std::vector<Tulos>& lista) {
-    std::unordered_set<std::string> nahdyt;
-    std::vector<bool> ensimmainen(lista.size());
-    for (size_t i = 0; i < lista.size(); ++i) {
-        ensimmainen[i] = nahdyt.insert(lista[i].nimi).second;
-    }
-    pidaValitut(lista, ensimmainen);
-}
-
 }  // namespace
 
+// Of entries sharing a name only the first can take a time, so later ones go with the players the file lacks:
+// the first entry of each name stays, with its time, and the survivors keep their order.
 void lueTiedostostaTaydentaen(std::string tiedosto, std::vector<Tulos>& lista) {
-    poistaToistot(lista);
-    // Names are unique now, so a name finds its one entry without walking the list.
-    std::unordered_map<std::string, size_t> paikat;
+    // Each name finds its first entry without walking the list. The keys look into the list's own names, which
+    // stay where they are until the list is cut at the end.
+    std::unordered_map<std::string_view, size_t> ensimmainen;
+    ensimmainen.reserve(lista.size());
     for (size_t i = 0; i < lista.size(); ++i) {
-        paikat.emplace(lista[i].nimi, i);
+        ensimmainen.try_emplace(lista[i].nimi, i);
     }
     std::vector<bool> kaytetty(lista.size(), false);
     std::string tavut;
     lueTavut(tiedosto, tavut);  // a missing file reads as empty and so matches nobody
-    for (const Tulos& tulos : lueTietueet(tavut, tiedosto).tulokset) {
-        const auto paikka = paikat.find(tulos.nimi);
+    lueTietueet(tavut, tiedosto, [&](std::string_view nimi, uint32_t aika) {
+        const auto paikka = ensimmainen.find(nimi);
         // Only the first accepted record of a name counts: the file is in ascending order, so that is the best.
-        if (paikka != paikat.end() && !kaytetty[paikka->second]) {
-            lista[paikka->second].aika += tulos.aika;  // unsigned, wraps modulo 2^32
+        if (paikka != ensimmainen.end() && !kaytetty[paikka->second]) {
+            lista[paikka->second].aika += aika;  // unsigned, wraps modulo 2^32
             kaytetty[paikka->second] = true;
         }
-    }
+    });
     pidaValitut(lista, kaytetty);
 }

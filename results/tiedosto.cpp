@@ -1,8 +1,11 @@
 // The result files: their byte format, the record parser, the reader and the crash-safe writer.
 #include "results/tiedosto.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
+#include "results/tarkiste.h"
 #include "results/turvatallennus.h"
 #include "util/teksti.h"
 
@@ -15,14 +18,17 @@ struct Kohdistin {
     bool epaonnistui = false;
 };
 
+// The six bytes the C locale calls space.
+constexpr const char* valilyonnit = " \t\n\v\f\r";
+
 bool onValilyonti(char merkki) {
     return merkki == ' ' || merkki == '\t' || merkki == '\n' || merkki == '\v' || merkki == '\f' || merkki == '\r';
 }
 
 // Reads up to the next LF and drops one CR standing right before it, so CR LF and LF files read alike.
 // At the end of the bytes no line can be read: the reading fails and the line is empty.
-bool lueRivi(Kohdistin& k, std::string& rivi) {
-    rivi.clear();
+bool lueRivi(Kohdistin& k, std::string_view& rivi) {
+    rivi = {};
     if (k.epaonnistui || k.kohta >= k.tavut.size()) {
         k.epaonnistui = true;
         return false;
@@ -32,7 +38,7 @@ bool lueRivi(Kohdistin& k, std::string& rivi) {
     if (lf != std::string::npos && loppu > k.kohta && k.tavut[loppu - 1] == '\r') {
         --loppu;
     }
-    rivi.assign(k.tavut, k.kohta, loppu - k.kohta);
+    rivi = std::string_view(k.tavut).substr(k.kohta, loppu - k.kohta);
     k.kohta = lf == std::string::npos ? k.tavut.size() : lf + 1;
     return true;
 }
@@ -62,11 +68,16 @@ bool lueAika(Kohdistin& k, uint32_t& aika) {
 }
 
 // The checksum line is the first line that is not empty; normally the first one read is the time line's rest.
-std::string lueTarkisteRivi(Kohdistin& k) {
-    std::string rivi;
+// It comes back trimmed of white space at both ends.
+std::string_view lueTarkisteRivi(Kohdistin& k) {
+    std::string_view rivi;
     while (lueRivi(k, rivi) && rivi.empty()) {
     }
-    return rivi;
+    const size_t alku = rivi.find_first_not_of(valilyonnit);
+    if (alku == std::string_view::npos) {
+        return {};
+    }
+    return rivi.substr(alku, rivi.find_last_not_of(valilyonnit) - alku + 1);
 }
 
 }  // namespace
@@ -77,11 +88,15 @@ bool lueTavut(const std::string& tiedosto, std::string& tavut) {
     if (kahva == nullptr) {
         return false;
     }
-    // Straight into the string, growing it by doubling; a short read means the end of the file or an error.
+    // Sized from the file's length, then read to its real end, should the length have been wrong.
     size_t luettu = 0;
-    tavut.resize(4096);
+    if (std::fseek(kahva, 0, SEEK_END) == 0) {
+        const long pituus = std::ftell(kahva);
+        tavut.resize(pituus > 0 ? static_cast<size_t>(pituus) + 1 : 4096);
+    }
+    std::rewind(kahva);
     while ((luettu += std::fread(tavut.data() + luettu, 1, tavut.size() - luettu, kahva)) == tavut.size()) {
-        tavut.resize(tavut.size() * 2);
+        tavut.resize(tavut.size() * 2 + 4096);
     }
     tavut.resize(luettu);
     const bool kunnossa = std::ferror(kahva) == 0;
@@ -92,26 +107,29 @@ bool lueTavut(const std::string& tiedosto, std::string& tavut) {
     return kunnossa;
 }
 
-Luenta lueTietueet(const std::string& tavut, const std::string& tiedosto) {
-    Luenta luenta;
+// The checksum is computed as laskeTarkiste does, with the file's part taken once for the whole file.
+bool lueTietueet(const std::string& tavut, const std::string& tiedosto,
+                 const std::function<void(std::string_view nimi, uint32_t aika)>& hyvaksy) {
     Kohdistin k{tavut};
-    Tulos tulos;
+    const uint32_t tiedostoosa = tarkisteTiedostoosa(tiedosto);
+    bool kokonaan = true;
+    std::string_view nimi;
+    uint32_t aika = 0;
     while (!k.epaonnistui) {
-        if (!lueRivi(k, tulos.nimi)) {
-            return luenta;  // the end of the file where a record may begin: read cleanly through
+        if (!lueRivi(k, nimi)) {
+            return kokonaan;  // the end of the file where a record may begin
         }
-        if (tulos.nimi.empty() || !lueAika(k, tulos.aika)) {
+        if (nimi.empty() || !lueAika(k, aika)) {
             break;
         }
-        if (lyhenna(lueTarkisteRivi(k)) == laskeTarkiste(tulos, tiedosto)) {
-            luenta.tulokset.push_back(tulos);
-        } else {
-            luenta.kokonaan = false;
+        const uint32_t s = tarkisteAikaosa(aika) + tarkisteNimiosa(nimi) + tiedostoosa;
+        if (lueTarkisteRivi(k) != tarkisteKirjaimet(s).teksti()) {
+            kokonaan = false;
+        } else if (hyvaksy) {
+            hyvaksy(nimi, aika);
         }
     }
-    // Stopped short of the end: whatever follows is not in the list.
-    luenta.kokonaan = false;
-    return luenta;
+    return false;  // stopped short of the end: whatever follows is not in the list
 }
 
 std::string muotoileTietueet(const std::string& tiedosto, const std::vector<Tulos>& lista) {
@@ -127,8 +145,13 @@ void lueTiedostosta(std::string tiedosto, std::vector<Tulos>& lista) {
     if (!lueTavut(tiedosto, tavut)) {
         return;
     }
-    Luenta luenta = lueTietueet(tavut, tiedosto);
-    lista.insert(lista.end(), luenta.tulokset.begin(), luenta.tulokset.end());
+    // Room for every record the bytes can hold: three lines each, at least 13 bytes each. Growing the list record
+    // by record would copy it over and over for a large file.
+    const size_t riveja = static_cast<size_t>(std::count(tavut.begin(), tavut.end(), '\n'));
+    lista.reserve(lista.size() + std::min(riveja / 3, tavut.size() / 13) + 1);
+    lueTietueet(tavut, tiedosto, [&lista](std::string_view nimi, uint32_t aika) {
+        lista.push_back({std::string(nimi), aika});
+    });
 }
 
 // The list replaces the file. When the old file holds anything its reading would not keep (a record with a wrong
@@ -137,7 +160,7 @@ void lueTiedostosta(std::string tiedosto, std::vector<Tulos>& lista) {
 // stays as it is and the list is not stored.
 void kirjoitaTiedostoon(std::string tiedosto, const std::vector<Tulos>& lista) {
     std::string vanha;
-    if (lueTavut(tiedosto, vanha) && !lueTietueet(vanha, tiedosto).kokonaan &&
+    if (lueTavut(tiedosto, vanha) && !lueTietueet(vanha, tiedosto, {}) &&
         !tallennaTurvallisesti(tiedosto + ".bak", vanha)) {
         return;
     }

@@ -25,7 +25,7 @@ constexpr AikaAskel aikaAskeleet[] = {
 
 // Each byte counts as a signed 8-bit value plus its index, taken as unsigned 32-bit before the remainder,
 // so 0xE4 at index 0 is 4294967268 and gives 17 by 29.
-uint32_t tavusumma(const std::string& teksti, uint32_t jakaja) {
+uint32_t tavusumma(std::string_view teksti, uint32_t jakaja) {
     uint32_t summa = 0;
     uint32_t indeksi = 0;
     for (char merkki : teksti) {
@@ -74,24 +74,33 @@ uint32_t tarkisteAikaosa(uint32_t aika) {
     return s;
 }
 
-uint32_t tarkisteSumma(const Tulos& tulos, const std::string& tiedosto) {
-    uint32_t s = tarkisteAikaosa(tulos.aika);
-    s += tavusumma(tulos.nimi, 29);
+uint32_t tarkisteNimiosa(std::string_view nimi) {
+    return tavusumma(nimi, 29);
+}
+
+uint32_t tarkisteTiedostoosa(const std::string& tiedosto) {
     // The file name's case does not count: "sokkelo1.top" guards the same records as "Sokkelo1.top".
-    s += tavusumma(toUpper(tiedosto), 27);
-    s += 7u * paa_valikko_valinta;
-    return s;
+    return tavusumma(toUpper(tiedosto), 27) + 7u * paa_valikko_valinta;
+}
+
+uint32_t tarkisteSumma(const Tulos& tulos, const std::string& tiedosto) {
+    return tarkisteAikaosa(tulos.aika) + tarkisteNimiosa(tulos.nimi) + tarkisteTiedostoosa(tiedosto);
+}
+
+Tarkisteteksti tarkisteKirjaimet(uint32_t s) {
+    Tarkisteteksti tulos{};
+    size_t paikka = 0;
+    for (int k = 1; k <= 8; ++k) {
+        if (k == 5) {
+            tulos.merkit[paikka++] = '-';
+        }
+        tulos.merkit[paikka++] = static_cast<char>('A' + s % 26);
+        s /= 7;
+    }
+    return tulos;
 }
 
 std::string laskeTarkiste(Tulos tulos, std::string tiedosto) {
-    uint32_t s = tarkisteSumma(tulos, tiedosto);
-    std::string teksti;
-    for (int k = 1; k <= 8; ++k) {
-        if (k == 5) {
-            teksti += '-';
-        }
-        teksti += static_cast<char>('A' + s % 26);
-        s /= 7;
-    }
-    return lyhenna(teksti);
+    // The letters hold no white space, so the trimming the text has always passed through keeps it whole.
+    return lyhenna(std::string(tarkisteKirjaimet(tarkisteSumma(tulos, tiedosto)).teksti()));
 }
