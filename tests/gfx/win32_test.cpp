@@ -577,7 +577,9 @@ TEST_F(LoadImageFiles, DamagedFilesGiveNull) {
     }
     EXPECT_EQ(lataa((kansio_ / "puuttuu.bmp").string()), nullptr);
     EXPECT_EQ(lataa(kansio_.string()), nullptr);  // a folder is no picture
-    EXPECT_NE(lataa(tiedosto("ehja.bmp", hyva())), nullptr);
+    HBITMAP ehja = lataa(tiedosto("ehja.bmp", hyva()));
+    EXPECT_NE(ehja, nullptr);
+    DeleteObject(ehja);
 }
 
 #ifndef _WIN32
@@ -623,12 +625,26 @@ TEST(TextOutA, LettersOfTheGameLookApart) {
 // What this subset declines on purpose though Windows reads it: compressed pixels and palettes longer than
 // the depth allows are taken as damage.
 TEST_F(LoadImageFiles, CompressedOrOverlongPaletteGivesNull) {
-    auto pakattu = tee_bmp(4, 2, {8, false, 40}, harmaat(4), [](int x, int) { return x; });
-    pakattu[30] = 1;  // run-length coded 8 bits
-    auto pitka = tee_bmp(4, 2, {4, false, 40}, harmaat(16), [](int x, int) { return x; });
-    kirjoita32(pitka, 46, 17);
-    EXPECT_EQ(lataa(tiedosto("pakattu.bmp", pakattu)), nullptr);
-    EXPECT_EQ(lataa(tiedosto("pitka.bmp", pitka)), nullptr);
+    struct Tapaus {
+        const char* kuvaus;
+        BmpMuoto muoto;
+        size_t kohta;  // the header field changed
+        uint32_t arvo;
+    } tapaukset[] = {
+        {"run-length coded 8 bits", {8, false, 40}, 30, 1},
+        {"run-length coded 4 bits", {4, false, 40}, 30, 2},
+        {"17 colours for 4 bits", {4, false, 40}, 46, 17},
+        {"300 colours for 8 bits", {8, false, 40}, 46, 300},
+    };
+    for (const auto& t : tapaukset) {
+        SCOPED_TRACE(t.kuvaus);
+        auto d = tee_bmp(4, 2, t.muoto, harmaat(1 << t.muoto.bitit), [](int x, int) { return x; });
+        HBITMAP ehja = lataa(tiedosto("ehja.bmp", d));
+        ASSERT_NE(ehja, nullptr);  // the same file undamaged loads
+        DeleteObject(ehja);
+        kirjoita32(d, t.kohta, t.arvo);
+        EXPECT_EQ(lataa(tiedosto("rikki.bmp", d)), nullptr);
+    }
 }
 #endif
 
