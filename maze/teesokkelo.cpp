@@ -16,6 +16,7 @@ struct Kaiverrus {
     uint32_t leveys = 0;
     uint32_t korkeus = 0;               // the length of column 0
     int32_t rako[5] = {0, 0, 0, 0, 0};  // per direction code: from a room to the wall slot; twice that to the room
+    std::vector<int32_t*> kaydyt;       // the rooms entered since the marks were last cleared
 
     int32_t& solu(uint32_t x, uint32_t y) { return solut[static_cast<size_t>(x) * korkeus + y]; }
 };
@@ -35,6 +36,8 @@ void valmistele(Kaiverrus& k, uint32_t leveys, uint32_t korkeus) {
     k.rako[2] = -1;
     k.rako[3] = sarake;
     k.rako[4] = 1;
+    k.kaydyt.clear();
+    k.kaydyt.reserve(static_cast<size_t>(leveys / 2) * (korkeus / 2));
 }
 
 void kopioi_sisaan(const Ruudukko& ruudukko, Kaiverrus& k) {
@@ -53,16 +56,14 @@ void kopioi_ulos(const Kaiverrus& k, Ruudukko& ruudukko) {
     }
 }
 
-// Drops the pass marks (the tens) and keeps each cell's code. Only rooms ever carry marks, so only they
-// are swept: the rest of the grid holds 0 or 1 and would not change. Values are never negative, so the
+// Drops the pass marks (the tens) and keeps each cell's code. Only a room entered in a pass carries marks,
+// so only those are visited: every other cell already holds its code. Values are never negative, so the
 // remainder is what taking 10 away while above 9 leaves.
 void poista_merkit(Kaiverrus& k) {
-    for (uint32_t x = 1; x < k.leveys; x += 2) {
-        int32_t* sarake = &k.solu(x, 0);
-        for (uint32_t y = 1; y < k.korkeus; y += 2) {
-            sarake[y] = static_cast<int32_t>(static_cast<uint32_t>(sarake[y]) % 10u);
-        }
+    for (int32_t* huone : k.kaydyt) {
+        *huone = static_cast<int32_t>(static_cast<uint32_t>(*huone) % 10u);
     }
+    k.kaydyt.clear();
 }
 
 // The directions the room may carve to, in the fixed order left, up, right, down: not back where it came
@@ -113,6 +114,7 @@ void kaiverra(Kaiverrus& k, uint32_t x, uint32_t y, uint32_t tulosuunta, uint32_
         }
     }
     *huone += 10;
+    k.kaydyt.push_back(huone);
     bool umpikuja = true;
     for (size_t i = 0; i < maara; ++i) {
         const uint32_t suunta = lista[i];
