@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <new>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "gfx/portti/gdi_sisa.h"
