@@ -10,11 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "gfx/portti/ydin.h"
+#include "gfx/win32.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-// A 24-bit bottom-up BMP as 0x00RRGGBB pixels, top row first; empty when the file is not one.
+// A shot or a background as the game's own BMP reader gives it, 0x00RRGGBB pixels top row first; empty when
+// the file is not a 24-bit BMP or does not load.
 struct Kuva {
     int leveys = 0;
     int korkeus = 0;
@@ -24,27 +28,16 @@ struct Kuva {
 
 Kuva lue(const fs::path& tiedosto) {
     std::ifstream f(tiedosto, std::ios::binary);
-    const std::vector<unsigned char> b{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    auto luku = [&](size_t i) { return static_cast<int>(b[i] | b[i + 1] << 8 | b[i + 2] << 16 | b[i + 3] << 24); };
+    char otsake[30] = {};
     Kuva k;
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || b[28] != 24 || luku(22) <= 0) {
+    if (!f.read(otsake, sizeof otsake) || otsake[28] != 24) {
         return k;
     }
-    const int w = luku(18);
-    const int h = luku(22);
-    const size_t rivi = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
-    const size_t alku = static_cast<size_t>(luku(10));
-    if (b.size() < alku + rivi * h) {
-        return k;
+    HANDLE kahva = LoadImageA(nullptr, tiedosto.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    if (const Kartta* kartta = ydin_kartta(kahva)) {
+        k = Kuva{kartta->leveys, kartta->korkeus, kartta->pikselit};
     }
-    k.leveys = w;
-    k.korkeus = h;
-    for (int y = 0; y < h; ++y) {
-        const unsigned char* p = &b[alku + rivi * static_cast<size_t>(h - 1 - y)];
-        for (int x = 0; x < w; ++x, p += 3) {
-            k.pikselit.push_back(static_cast<uint32_t>(p[2] << 16 | p[1] << 8 | p[0]));
-        }
-    }
+    DeleteObject(kahva);
     return k;
 }
 
