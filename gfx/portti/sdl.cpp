@@ -15,6 +15,8 @@ SDL_Window* ikkuna = nullptr;  // the game's window while it is open
 
 bool taka_avaa(const char* otsikko, int leveys, int korkeus) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Ctrl+C and kill end the program as they end any other; SDL would turn them into a quit event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return false;
     }
