@@ -21,10 +21,15 @@ COLORREF koodin_vari(int32_t koodi) {
     }
 }
 
+// The cell's square, one pixel at a time: column by column, each from its top down.
 void piirra_ruutu(HDC dc, uint32_t x, uint32_t y, COLORREF vari) {
-    for (uint32_t i = 0; i < ruudun_koko; ++i) {
-        for (uint32_t j = 0; j < ruudun_koko; ++j) {
-            SetPixel(dc, static_cast<int>(ruudun_koko * x + i), static_cast<int>(ruudun_koko * y + j + ylareuna), vari);
+    // Read once: SetPixel is an outside call, after which the compiler would read the globals again.
+    const uint32_t koko = ruudun_koko;
+    const uint32_t vasen = koko * x;
+    const uint32_t yla = koko * y + static_cast<uint32_t>(ylareuna);
+    for (uint32_t i = 0; i < koko; ++i) {
+        for (uint32_t j = 0; j < koko; ++j) {
+            SetPixel(dc, static_cast<int>(vasen + i), static_cast<int>(yla + j), vari);
         }
     }
 }
