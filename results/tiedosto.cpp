@@ -92,7 +92,8 @@ bool lueTavut(const std::string& tiedosto, std::string& tavut) {
     size_t luettu = 0;
     if (std::fseek(kahva, 0, SEEK_END) == 0) {
         const long pituus = std::ftell(kahva);
-        tavut.resize(pituus > 0 ? static_cast<size_t>(pituus) + 1 : 4096);
+        // A folder opens as well, and its length can read as anything: past 1 GiB, grow by reading instead.
+        tavut.resize(pituus > 0 && pituus < (1L << 30) ? static_cast<size_t>(pituus) + 1 : 4096);
     }
     std::rewind(kahva);
     while ((luettu += std::fread(tavut.data() + luettu, 1, tavut.size() - luettu, kahva)) == tavut.size()) {

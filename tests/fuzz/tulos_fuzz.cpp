@@ -81,13 +81,22 @@ void tarkistaTallennus(const std::string& tiedosto, const std::vector<Tulos>& li
 
 }  // namespace
 
+// The run's own folder, removed when the run ends.
+std::filesystem::path kansio;
+
+void siivoa() {
+    std::error_code virhe;
+    std::filesystem::remove_all(kansio, virhe);
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // tmpfs where there is one: the saves flush to the disk, which would otherwise set the pace.
     const std::filesystem::path pohja = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                                             : std::filesystem::temp_directory_path();
-    const std::filesystem::path kansio = pohja / ("rimputin-tulos-fuzz-" + std::to_string(getpid()));
+    kansio = pohja / ("rimputin-tulos-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(kansio);
     std::filesystem::current_path(kansio);
+    std::atexit(siivoa);
     return 0;
 }
 
