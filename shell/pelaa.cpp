@@ -130,6 +130,15 @@ void piirra_tilarivi(const Silmukka& s) {
     }
 }
 
+void ota_pelimuoto(Silmukka& s, const Pelimuoto& muoto) {
+    s.sokkelon_leveys = muoto.leveys;
+    s.sokkelon_korkeus = muoto.korkeus;
+    ruudun_koko = muoto.ruutu;
+    seinaprosentti = muoto.prosentti;
+    piirra_umpikujat = muoto.umpikujat;
+    pelityyppi = muoto.tyyppi;
+}
+
 bool peli_loppui(const Silmukka& s) {
     if (pelityyppi == 0) {
         return s.ukkeli_x == loppu_x && s.ukkeli_y == loppu_y;
@@ -150,14 +159,8 @@ void pelin_aloitus(Silmukka& s) {
     if (paa_valikko_valinta < 1 || paa_valikko_valinta > 5) {
         return;
     }
-    const Pelimuoto& muoto = pelimuodot[paa_valikko_valinta - 1];
     pelitilanne = 2;
-    s.sokkelon_leveys = muoto.leveys;
-    s.sokkelon_korkeus = muoto.korkeus;
-    ruudun_koko = muoto.ruutu;
-    seinaprosentti = muoto.prosentti;
-    piirra_umpikujat = muoto.umpikujat;
-    pelityyppi = muoto.tyyppi;
+    ota_pelimuoto(s, pelimuodot[paa_valikko_valinta - 1]);
     valikossa_enteria_painettu = false;
     paa_valikko_valinta_vanha = valikko_piirrettava;
     taulukko.clear();
