@@ -61,6 +61,16 @@ TEST_F(Tallennus, TemporaryNameTakenByAFolderKeepsTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory("Sokkelo1.top.tmp"));
 }
 
+TEST_F(Tallennus, ResultFileNameTakenByAFolder) {
+    std::filesystem::create_directory("Sokkelo1.top");
+    std::vector<Tulos> lista;
+    lueTiedostosta("Sokkelo1.top", lista);
+    EXPECT_TRUE(lista.empty());
+    kirjoitaTiedostoon("Sokkelo1.top", {{"abc", 65432}});
+    EXPECT_TRUE(std::filesystem::is_directory("Sokkelo1.top"));
+    EXPECT_EQ(tiedostot(), std::vector<std::string>{"Sokkelo1.top"});
+}
+
 TEST_F(Tallennus, StaleTemporaryIsReplaced) {
     kirjoita("Sokkelo1.top.tmp", "jaanne kaatumisesta");
     kirjoitaTiedostoon("Sokkelo1.top", {{"abc", 65432}});
