@@ -186,8 +186,16 @@ punaisia() { kuvaa "$kuva" && convert "$kuva" -crop 340x20+450+110 +repage -fill
 rivi_punainen() { (($(punaisia) > 0)); }
 odota 10 "the menu did not come back with the new record in red" rivi_punainen
 echo "menu shows the new record in red"
-nappain Escape
-peli_loppuu 30 || {
+# Escape in the menu ends the game. Under a loaded Wine a key press now and then never reaches the game, so
+# a press that changed nothing in 10 s is made again (a second press cannot reach a game that has ended).
+for kerta in 1 2 3; do
+    nappain Escape
+    if peli_loppuu 10 2>/dev/null; then
+        break
+    fi
+    echo "Escape press $kerta: the game is still running" >&2
+done
+[[ -z ${PELI_PID:-} ]] || {
     kuvaa "$PWD/wine_peli_lopussa.png" || true
     echo "Escape in the menu did not end the game; its window is in wine_peli_lopussa.png" >&2
     exit 1
