@@ -2,11 +2,12 @@
 SHELL := /bin/bash
 .SHELLFLAGS := -euo pipefail -c
 .ONESHELL:
-.PHONY: play test bench paketit
+.PHONY: play test bench paketit release
 
 # Every Debian package that the builds and the tests use; only the missing ones get installed.
 PAKETIT := cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev libsdl2-dev \
-	unifont g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils python3
+	unifont g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils python3 \
+	dpkg-dev lintian unzip
 
 # The shared tool that checks the scenario runner's script language (present on the developers' machines and in CI).
 YHDENMUKAISUUS := $(CURDIR)/../shared/tools/runner-conformance
@@ -84,3 +85,28 @@ bench: paketit
 	done
 	echo "== start-up"
 	bench/kaynnistys.sh build/native-release/rimputin build/native-release/kuvat
+
+# The player's downloads in dist/: the Windows zip and the Debian package, each from a release build of its own
+# (no tests, no sanitizers), then tried as a player uses them (the same scripts as in make test).
+JULKAISU := $(CURDIR)/build/julkaisu
+release: paketit
+	@cmake -S . -B $(JULKAISU)-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DRIMPUTIN_TESTS=OFF >/dev/null
+	cmake --build $(JULKAISU)-linux -j2
+	cmake -S . -B $(JULKAISU)-win64 -G Ninja --toolchain cmake/x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release \
+		-DRIMPUTIN_TESTS=OFF -DRIMPUTIN_KUVAT=$(JULKAISU)-linux/kuvat >/dev/null
+	cmake --build $(JULKAISU)-win64 -j2
+	rm -rf $(JULKAISU)-paketit
+	(cd $(JULKAISU)-linux && cpack -B $(JULKAISU)-paketit >/dev/null)
+	(cd $(JULKAISU)-win64 && cpack -B $(JULKAISU)-paketit >/dev/null)
+	mkdir -p dist
+	rm -f dist/rimputin_*.deb dist/rimputin-*-win64.zip
+	cp $(JULKAISU)-paketit/*.deb $(JULKAISU)-paketit/*.zip dist/
+	echo "== the Debian package"
+	tests/julkaisu/deb.sh dist/rimputin_*.deb
+	echo "== the Windows zip under Wine"
+	export WINEPREFIX=$(JULKAISU)-win64/wineprefix
+	tests/wine/alusta.sh
+	trap tests/wine/lopeta.sh EXIT
+	tests/julkaisu/zip.sh dist/rimputin-*-win64.zip
+	echo "== dist/:"
+	ls -l dist/
