@@ -31,12 +31,17 @@ class Automaatti {
 
     // Puts the player on the hook; WinMain is run by the caller.
     void kaynnista() {
+        seuraava_ = tyhjo_kello();
         tyhjo_joka_ms([this] { joka_ms(); });
     }
 
     std::vector<Pelattu> pelatut;
     // Called as each finished game's time flashes, with the number of games so far.
     std::function<void(size_t)> pelin_jalkeen;
+    // Asked before each step with the cell it leads to: false holds the player where it stands for now.
+    std::function<bool(pelaa_apu::Ruutu)> saa_astua;
+    // Called every millisecond before the player looks at the game.
+    std::function<void()> katsoja;
     // Called in the menu once every turn is played, just before the close box.
     std::function<void()> lopuksi;
     bool valmis = false;  // every turn played and the window closed
@@ -46,6 +51,9 @@ class Automaatti {
 
     void joka_ms() {
         const uint32_t nyt = tyhjo_kello();
+        if (katsoja) {
+            katsoja();
+        }
         if (pelitilanne == 2 && nappainten_painaminen_mahdollista) {
             pelaamassa_ = true;
             ohjaa();
@@ -116,7 +124,7 @@ class Automaatti {
                 ? pelaa_apu::seuraava_askel(taulukko,
                                             [](uint32_t x, uint32_t y) { return x == loppu_x && y == loppu_y; })
                 : pelaa_apu::seuraava_askel(taulukko, [](uint32_t x, uint32_t y) { return taulukko[x][y] % 10 == 4; });
-        nuolet_tyhjat_ = seuraava == paikka;
+        nuolet_tyhjat_ = seuraava == paikka || (saa_astua && !saa_astua(seuraava));
         nuolet_.pida(nuolet_tyhjat_ ? "" : pelaa_apu::nuoli(paikka, seuraava));
     }
 
