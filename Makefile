@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 .SHELLFLAGS := -euo pipefail -c
 .ONESHELL:
-.PHONY: play test bench paketit release
+.PHONY: play test bench paketit release soak fuzz-long memcheck
 
 # Every Debian package that the builds and the tests use; only the missing ones get installed.
 PAKETIT := cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libbenchmark-dev libsdl2-dev \
@@ -110,3 +110,31 @@ release: paketit
 	tests/julkaisu/zip.sh dist/rimputin-*-win64.zip
 	echo "== dist/:"
 	ls -l dist/
+
+# Hardening runs by hand. make soak: many whole games in a row on an optimised build (RIMPUTIN_KESTO games,
+# 2000 by default); make fuzz-long: each fuzz target for SUMUTUS_AIKA seconds, one after the other, on a
+# corpus kept in build/fuzz/korpus; make memcheck: every native test under Valgrind in its own process.
+SUMUTUS_AIKA ?= 1800
+soak: paketit
+	@cmake --preset native-release >/dev/null
+	cmake --build --preset native-release -j2 --target kestopeli_test
+	RIMPUTIN_KESTO=$${RIMPUTIN_KESTO:-2000} build/native-release/tests/kestavyys/kestopeli_test
+
+fuzz-long: paketit
+	@cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j2
+	for f in build/fuzz/tests/fuzz/*_fuzz; do
+		n=$${f##*/}
+		mkdir -p build/fuzz/korpus/$$n build/fuzz/pitka
+		echo "== $$n for $(SUMUTUS_AIKA) s"
+		# Absolute paths: a target may change its working folder when it starts.
+		(cd build/fuzz/pitka && "$(CURDIR)/$$f" -max_total_time=$(SUMUTUS_AIKA) -print_final_stats=1 \
+			-artifact_prefix=$(CURDIR)/build/fuzz/pitka/ "$(CURDIR)/build/fuzz/korpus/$$n") \
+			>build/fuzz/pitka/$$n.log 2>&1 || { tail -n 60 build/fuzz/pitka/$$n.log; exit 1; }
+		grep -E '^(Done|stat::number_of_executed_units|#[0-9]+ *DONE)' build/fuzz/pitka/$$n.log || tail -n 3 build/fuzz/pitka/$$n.log
+	done
+
+memcheck: paketit
+	@cmake --preset native-debug >/dev/null
+	cmake --build --preset native-debug -j2
+	tests/kestavyys/muistitarkistus.py build/native-debug "$${TESTIT:-.}" 2
