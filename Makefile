@@ -41,6 +41,8 @@ test: paketit
 	@alku=$$SECONDS
 	vaihe() { echo "== $$1"; local a=$$SECONDS; "$${@:2}"; ajat+=("$$(printf '%-34s %4d s' "$$1" $$((SECONDS - a)))"); }
 	ajat=()
+	# The time per stage is shown also when a stage fails.
+	trap 'printf "%s\n" "== time per stage" "$${ajat[@]}"' EXIT
 	sumuta() {
 		mkdir -p build/fuzz/ajo
 		local f
@@ -72,7 +74,6 @@ test: paketit
 	vaihe "mingw-x64: configure" cmake --preset mingw-x64 -DRIMPUTIN_KUVAT=$(CURDIR)/build/native-asan/kuvat
 	vaihe "mingw-x64: build" cmake --build --preset mingw-x64 -j2
 	vaihe "mingw-x64: tests under Wine" ctest --preset mingw-x64
-	printf '%s\n' "== time per stage" "$${ajat[@]}"
 	echo "== make test passed in $$((SECONDS - alku)) s"
 
 bench: paketit

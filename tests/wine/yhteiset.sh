@@ -78,7 +78,8 @@ peli_kaynnista() {
     local wine
     wine=$(wine64_polku)
     # A session of its own, so that the clean-up reaches every process that Wine starts for the game.
-    (cd "$TYO" && exec setsid -w "$wine" "$exe") &
+    # Its output goes to a file: processes that Wine starts for it would otherwise hold the test's output open.
+    (cd "$TYO" && exec setsid -w "$wine" "$exe") >"$TYO/wine.log" 2>&1 </dev/null &
     PELI_PID=$!
     odota 60 'no window titled "Rimputin" appeared' ikkuna_loytyy
     IKKUNA=$(xdotool search --onlyvisible --name '^Rimputin$' | head -n1)
