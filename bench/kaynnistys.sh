@@ -14,9 +14,14 @@ tyo=$(mktemp -d)
 cp "$kuvat"/tausta?.bmp "$tyo"/
 pid=
 lopeta() {
-    [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    local tila=$?
+    if [[ -n $pid ]]; then
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     xvfb_lopeta
     rm -rf "$tyo"
+    exit "$tila"
 }
 trap lopeta EXIT
 xvfb_kaynnista
