@@ -143,6 +143,10 @@ struct Tausta {
     std::string tavut;  // what every tausta?.bmp holds
 };
 
+void PrintTo(const Tausta& tausta, std::ostream* virta) {
+    *virta << tausta.kuvaus;
+}
+
 class Taustat : public Vika, public ::testing::WithParamInterface<Tausta> {
   protected:
     void SetUp() override {
@@ -153,6 +157,9 @@ class Taustat : public Vika, public ::testing::WithParamInterface<Tausta> {
                                          ? tavut(nimi).substr(0, fs::file_size(nimi) / 2)
                                          : GetParam().tavut;
             std::ofstream(nimi, std::ios::binary | std::ios::trunc) << uusi;
+        }
+        for (HBITMAP kuva : {tausta1, tausta2, tausta3, tausta4}) {
+            DeleteObject(kuva);  // the pictures loaded before the damage, so none of them is left behind
         }
         tila_alkuun();  // the pictures are loaded with the globals
     }
