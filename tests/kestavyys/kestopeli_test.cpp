@@ -198,7 +198,11 @@ TEST_F(Kestopeli, ManyGamesInARowKeepEveryFileSortedValidCompleteAndMemoryFlat) 
     // The second half of the games holds on to less than 1 MiB more than the first half did.
     std::printf("games %zu, memory after half %ld KiB, at the end %ld KiB (VmHWM %ld KiB, VmRSS %ld KiB)\n", maara,
                 puolivalissa, lopussa, muisti_kt("VmHWM:"), muisti_kt("VmRSS:"));
-    EXPECT_LT(lopussa - puolivalissa, 1024);
+    // Only when the first half has played a whole turn: before its largest maze the peak still rises by right.
+    // (The memory runner plays a single turn, as Valgrind's own memory would show in these figures anyway.)
+    if (maara >= 2 * kVuoronTilat.size()) {
+        EXPECT_LT(lopussa - puolivalissa, 1024);
+    }
 }
 
 }  // namespace
