@@ -122,4 +122,35 @@ TEST(GdiOletuskartta, CopyFromTheDefaultBitmapTouchesOnePixel) {
     DeleteDC(kuva);
 }
 
+// The rightmost inked column of a black text drawn at x on a white 800 x 20 bitmap; -1 when nothing is inked.
+int oikein_muste(int x, const std::string& teksti) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP kartta = CreateCompatibleBitmap(GetDC(nullptr), 800, 20);
+    HGDIOBJ vanha = SelectObject(dc, kartta);
+    RECT kaikki{0, 0, 800, 20};
+    FillRect(dc, &kaikki, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    TextOutA(dc, x, 0, teksti.c_str(), static_cast<int>(teksti.size()));
+    int oikein = -1;
+    for (int px = 0; px < 800; ++px)
+        for (int py = 0; py < 20; ++py)
+            if (GetPixel(dc, px, py) == RGB(0, 0, 0))
+                oikein = px;
+    SelectObject(dc, vanha);
+    DeleteObject(kartta);
+    DeleteDC(dc);
+    return oikein;
+}
+
+// The heads-up line puts its texts at fixed places: the label must end before the time at x 600, and a
+// time of up to 99 minutes must stay inside the field cleared at x 590-659 every pass, or older times
+// would show through; likewise the block count at the end of its label stays inside the field at x 400-499.
+TEST(GdiFontti, HeadsUpTextsFitTheirPlaces) {
+    EXPECT_LT(oikein_muste(500, "Aikaa kulunut: "), 600);
+    EXPECT_LE(oikein_muste(600, "99:59,999"), 659);
+    EXPECT_LE(oikein_muste(600, "0:00,000"), 659);
+    EXPECT_LE(oikein_muste(300, "Palikoita ker\xE4\xE4m\xE4tt\xE4: 999"), 499);
+}
+
 }  // namespace

@@ -16,7 +16,7 @@ constexpr std::array<uint32_t, 32> kKoodit80 = {0x20AC, 0,      0x201A, 0x0192, 
                                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// One glyph: advance width (8 or 16) and 16 rows, the leftmost pixel in bit 15.
+// One glyph: advance width and 16 rows, the leftmost pixel in bit 15.
 struct Merkki {
     int leveys = 8;
     std::array<uint16_t, 16> rivit{};
@@ -65,6 +65,29 @@ bool lue_rivi(const std::string& rivi, uint32_t& koodi, Merkki& m) {
     return true;
 }
 
+// Unifont's cells are 8 or 16 columns wide whatever the letter; the game's texts stand at fixed places made
+// for a proportional font ("Aikaa kulunut: " must end before the time at x 600), so each glyph keeps only its
+// inked columns and one blank column after them. A glyph with no ink (the space) advances 5 columns.
+Merkki suhteutettu(Merkki m) {
+    uint16_t muste = 0;
+    for (uint16_t rivi : m.rivit)
+        muste |= rivi;
+    if (muste == 0) {
+        m.leveys = 5;
+        return m;
+    }
+    int vasen = 0;
+    while (!(muste & (0x8000u >> vasen)))
+        ++vasen;
+    int oikea = 15;
+    while (!(muste & (0x8000u >> oikea)))
+        --oikea;
+    for (uint16_t& rivi : m.rivit)
+        rivi = static_cast<uint16_t>(rivi << vasen);
+    m.leveys = oikea - vasen + 2;
+    return m;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,7 +119,7 @@ int main(int argc, char** argv) {
             "const FonttiMerkki fontti_merkit[256] = {\n";
     for (int tavu = 0; tavu < 256; ++tavu) {
         uint32_t koodi = tavu >= 0x20 ? koodipiste(tavu) : 0;
-        Merkki m = (koodi != 0 && loytyi[koodi]) ? tarvittavat[koodi] : laatikko();
+        Merkki m = suhteutettu((koodi != 0 && loytyi[koodi]) ? tarvittavat[koodi] : laatikko());
         if (koodi != 0 && !loytyi[koodi])
             std::cerr << "fontti: no glyph for U+" << std::hex << koodi << "\n";
         char paa[32];
