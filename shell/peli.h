@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "gfx/win32.h"
+#include "results/tulos.h"
 
 // Variables of the main loop: WinMain owns them and hands them to the passes.
 struct Silmukka {
@@ -20,9 +22,10 @@ LRESULT CALLBACK WndProc(HWND ikkuna, UINT viesti, WPARAM wParam, LPARAM lParam)
 
 // Menu pass (state 1); true when the loop must go on at once, without its sleep.
 bool valikkokierros(Silmukka& s);
-void piirra_valikko();            // the whole menu screen, then present
-void piirra_tuloslista();         // the result list on the right of the menu
-void nimikierros();               // name-entry pass (state 3)
-void pelin_aloitus(Silmukka& s);  // the game start, from the menu pass
-void pelikierros(Silmukka& s);    // playing pass (state 2), the end of a game included
-void pelin_loppu(Silmukka& s);    // the end of a game: record, flash the time, back to the menu
+void piirra_valikko();                // the whole menu screen, then present
+void piirra_tuloslista();             // the result list on the right of the menu
+std::vector<Tulos> lue_tuloslista();  // the records of the selected choice (the summed list for 6), in file order
+void nimikierros();                   // name-entry pass (state 3)
+void pelin_aloitus(Silmukka& s);      // the game start, from the menu pass
+void pelikierros(Silmukka& s);        // playing pass (state 2), the end of a game included
+void pelin_loppu(Silmukka& s);        // the end of a game: record, flash the time, back to the menu

@@ -19,23 +19,6 @@ const uint32_t kMusta = 0x00000000;     // every other row
 // The result file of each game mode 1..5.
 const char* const kTiedostot[] = {"Sokkelo1.top", "Sokkelo2.top", "Sokkelo3.top", "Poiminta1.top", "Poiminta2.top"};
 
-// A record's checksum depends on the menu choice, so each file is read under its own mode number.
-std::vector<Tulos> lue_lista() {
-    std::vector<Tulos> lista;
-    if (paa_valikko_valinta >= 1 && paa_valikko_valinta <= 5) {
-        lueTiedostosta(kTiedostot[paa_valikko_valinta - 1], lista);
-    } else if (paa_valikko_valinta == 6) {
-        paa_valikko_valinta = 1;
-        lueTiedostosta(kTiedostot[0], lista);
-        for (uint32_t tila = 2; tila <= 5; ++tila) {
-            paa_valikko_valinta = tila;
-            lueTiedostostaTaydentaen(kTiedostot[tila - 1], lista);
-        }
-        paa_valikko_valinta = 6;
-    }
-    return lista;
-}
-
 // The exchange sort swaps only a strictly smaller later record into place, so equal times in an unordered
 // list can change their order (P 5, Q 5, R 3 gives R, Q, P). On a list already in ascending order it swaps
 // nothing at all, and every file the game writes is in that order: such a list is left as it is in one scan.
@@ -74,8 +57,25 @@ bool merkitty(const std::vector<Tulos>& lista, size_t i) {
 
 }  // namespace
 
+// A record's checksum depends on the menu choice, so each file is read under its own mode number.
+std::vector<Tulos> lue_tuloslista() {
+    std::vector<Tulos> lista;
+    if (paa_valikko_valinta >= 1 && paa_valikko_valinta <= 5) {
+        lueTiedostosta(kTiedostot[paa_valikko_valinta - 1], lista);
+    } else if (paa_valikko_valinta == 6) {
+        paa_valikko_valinta = 1;
+        lueTiedostosta(kTiedostot[0], lista);
+        for (uint32_t tila = 2; tila <= 5; ++tila) {
+            paa_valikko_valinta = tila;
+            lueTiedostostaTaydentaen(kTiedostot[tila - 1], lista);
+        }
+        paa_valikko_valinta = 6;
+    }
+    return lista;
+}
+
 void piirra_tuloslista() {
-    std::vector<Tulos> lista = lue_lista();
+    std::vector<Tulos> lista = lue_tuloslista();
     jarjesta(lista);
     rajaa_vieritys(lista.size());
     const size_t alku = static_cast<size_t>(top_aloitus);
