@@ -79,7 +79,7 @@ test: paketit
 bench: paketit
 	@cmake --preset native-release >/dev/null
 	cmake --build --preset native-release -j2
-	for f in build/native-release/bench/*; do
+	for f in build/native-release/bench/*_bench; do
 		[[ -f $$f && -x $$f ]] || continue
 		echo "== $${f##*/}"
 		"$$f"
