@@ -383,8 +383,9 @@ TEST(TextOutA, OpaqueModeFillsTheCellsWithWhite) {
 // Writes BMP files for LoadImageA: any of the depths, either row order, the three header sizes.
 struct BmpMuoto {
     int bitit;
-    bool ylhaalta;    // top-down rows (negative height)
-    uint32_t otsake;  // 40, 108 or 124 bytes of info header
+    bool ylhaalta;        // top-down rows (negative height)
+    uint32_t otsake;      // 40, 108 or 124 bytes of info header
+    bool maskit = false;  // 32 bits as bit fields with the masks in the header
 };
 
 void kirjoita32(std::vector<uint8_t>& d, size_t i, uint32_t arvo) {
@@ -409,6 +410,12 @@ std::vector<uint8_t> tee_bmp(int w, int h, const BmpMuoto& muoto, const std::vec
     d[28] = static_cast<uint8_t>(muoto.bitit);
     kirjoita32(d, 14 + 20, static_cast<uint32_t>(rivi * static_cast<size_t>(h)));
     kirjoita32(d, 14 + 32, static_cast<uint32_t>(paletti.size()));
+    if (muoto.maskit) {
+        kirjoita32(d, 14 + 16, 3);  // BI_BITFIELDS
+        kirjoita32(d, 14 + 40, 0x00FF0000);
+        kirjoita32(d, 14 + 44, 0x0000FF00);
+        kirjoita32(d, 14 + 48, 0x000000FF);
+    }
     if (muoto.otsake >= 108)
         kirjoita32(d, 14 + 56, 0x73524742);  // sRGB colour space
     if (muoto.otsake >= 124)
@@ -489,6 +496,7 @@ TEST_F(LoadImageFiles, ReadsEveryDepthAndRowOrder) {
         {"24 bits, top-down, V5 header", 5, 4, {24, true, 124}, {}, [](int x, int y) { return kuvio(x, y); }},
         {"32 bits", 3, 2, {32, false, 40}, {}, [](int x, int y) { return kuvio(x, y); }},
         {"32 bits, top-down, V5 header", 4, 3, {32, true, 124}, {}, [](int x, int y) { return kuvio(x, y); }},
+        {"32 bits, bit fields, V4 header", 3, 2, {32, false, 108, true}, {}, [](int x, int y) { return kuvio(x, y); }},
     };
     for (const auto& t : tapaukset) {
         SCOPED_TRACE(t.kuvaus);
