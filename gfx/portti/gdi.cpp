@@ -1,6 +1,9 @@
 // GDI half of the own Win32 subset: device contexts, bitmaps, stock brushes, fills, copies and pixels.
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 #include <unordered_map>
 #include <vector>
@@ -81,6 +84,34 @@ HGDIOBJ valitse_kartta(Dc& dc, Kartta* kartta) {
 }
 
 }  // namespace
+
+namespace {
+constexpr size_t kIsoSivu = size_t{2} << 20;  // a huge page on x86-64 and arm64
+}  // namespace
+
+void* ydin_varaa_kuva(size_t tavua) {
+#ifdef MADV_HUGEPAGE
+    if (tavua >= kIsoSivu / 2) {
+        const size_t pyoristetty = (tavua + kIsoSivu - 1) / kIsoSivu * kIsoSivu;
+        void* p = std::aligned_alloc(kIsoSivu, pyoristetty);
+        if (p == nullptr)
+            throw std::bad_alloc();
+        madvise(p, pyoristetty, MADV_HUGEPAGE);  // only advice: without huge pages it is ordinary memory
+        return p;
+    }
+#endif
+    return ::operator new(tavua);
+}
+
+void ydin_vapauta_kuva(void* p, size_t tavua) {
+#ifdef MADV_HUGEPAGE
+    if (tavua >= kIsoSivu / 2) {
+        std::free(p);
+        return;
+    }
+#endif
+    ::operator delete(p);
+}
 
 Kartta* gdi_uusi_kartta(int leveys, int korkeus) {
     if (leveys < 0 || korkeus < 0 || int64_t{leveys} * korkeus > kSuurinPikselimaara)
@@ -181,7 +212,7 @@ BOOL DeleteObject(HGDIOBJ olio) {
     kartta->laji = kPoistettu;
     kartta->leveys = 0;
     kartta->korkeus = 0;
-    std::vector<uint32_t>().swap(kartta->pikselit);
+    Pikselit().swap(kartta->pikselit);
     poistetut_kartat().push_back(kartta);
     return TRUE;
 }

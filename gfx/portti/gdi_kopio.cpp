@@ -60,7 +60,7 @@ BOOL BitBlt(HDC kohde, int x, int y, int leveys, int korkeus, HDC lahde, int lx,
     // A copy within one bitmap reads a snapshot, so overlapping areas come out as they were.
     const uint32_t* lahteen_alku = l.pikselit.data();
     int64_t lahteen_rivi = l.leveys;
-    std::vector<uint32_t> kopio;
+    Pikselit kopio;
     if (&k == &l) {
         kopio = l.pikselit;
         lahteen_alku = kopio.data();

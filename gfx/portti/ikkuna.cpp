@@ -386,7 +386,7 @@ void ydin_uusi_koko(int leveys, int korkeus) {
     leveys = std::max(leveys, 0);
     korkeus = std::max(korkeus, 0);
     Kartta& vanha = ik->kuva;
-    std::vector<uint32_t> uudet(static_cast<size_t>(leveys) * static_cast<size_t>(korkeus), 0);
+    Pikselit uudet(static_cast<size_t>(leveys) * static_cast<size_t>(korkeus), 0);
     const int w = std::min(leveys, vanha.leveys);
     for (int y = 0; y < std::min(korkeus, vanha.korkeus); ++y) {
         std::copy_n(vanha.pikselit.begin() + static_cast<ptrdiff_t>(y) * vanha.leveys, w,

@@ -183,8 +183,8 @@ struct BITMAP {
 
 // USER32
 ATOM RegisterClassExA(const WNDCLASSEXA* luokka);
-HWND CreateWindowExA(DWORD exTyyli, LPCSTR luokka, LPCSTR otsikko, DWORD tyyli, int x, int y, int leveys,
-                     int korkeus, HWND vanhempi, HMENU valikko, HINSTANCE instanssi, LPVOID parametri);
+HWND CreateWindowExA(DWORD exTyyli, LPCSTR luokka, LPCSTR otsikko, DWORD tyyli, int x, int y, int leveys, int korkeus,
+                     HWND vanhempi, HMENU valikko, HINSTANCE instanssi, LPVOID parametri);
 BOOL DestroyWindow(HWND ikkuna);
 BOOL PeekMessageA(MSG* viesti, HWND ikkuna, UINT alaraja, UINT ylaraja, UINT poisto);
 BOOL TranslateMessage(const MSG* viesti);

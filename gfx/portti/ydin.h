@@ -4,6 +4,7 @@
 // supplies only the taka_* calls at the end of this file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,13 +13,33 @@
 // Every GDI object starts with its kind, so a handle can be told apart without a table lookup.
 enum class Laji : uint32_t { Bittikartta = 0x42544d31, Sivellin = 0x42525331, Dc = 0x44433131 };
 
+// Where pixels live. A screen-sized store goes on huge pages where the system offers them: a fresh 800 x 600
+// bitmap is then a single page fault instead of 470, and those faults were most of the time it took to load
+// the four pictures at start-up.
+void* ydin_varaa_kuva(size_t tavua);
+void ydin_vapauta_kuva(void* p, size_t tavua);
+template <class T>
+struct KuvaVaraaja {
+    using value_type = T;
+    KuvaVaraaja() = default;
+    template <class U>
+    KuvaVaraaja(const KuvaVaraaja<U>&) {}
+    T* allocate(size_t n) { return static_cast<T*>(ydin_varaa_kuva(n * sizeof(T))); }
+    void deallocate(T* p, size_t n) { ydin_vapauta_kuva(p, n * sizeof(T)); }
+    template <class U>
+    bool operator==(const KuvaVaraaja<U>&) const {
+        return true;
+    }
+};
+using Pikselit = std::vector<uint32_t, KuvaVaraaja<uint32_t>>;
+
 // A bitmap: 32-bit pixels 0x00RRGGBB, rows top-down, no padding.
 struct Kartta {
     Laji laji = Laji::Bittikartta;
     int leveys = 0;
     int korkeus = 0;
     bool yksivarinen = false;  // the 1 x 1 default bitmap of a memory DC
-    std::vector<uint32_t> pikselit;
+    Pikselit pikselit;
 };
 
 struct Sivellin {
@@ -48,9 +69,9 @@ void ydin_ikkuna_piirretty(HWND ikkuna);
 
 // For backends: input and window events reach the game through these.
 void ydin_laita_viesti(UINT viesti, WPARAM wParam, LPARAM lParam);  // to the back of the queue
-void ydin_aseta_nappain(int vk, bool alhaalla);                    // what GetAsyncKeyState sees
-void ydin_maalaa();                                                  // exposure: a WM_PAINT is due
-void ydin_uusi_koko(int leveys, int korkeus);                        // the client area changed size
+void ydin_aseta_nappain(int vk, bool alhaalla);                     // what GetAsyncKeyState sees
+void ydin_maalaa();                                                 // exposure: a WM_PAINT is due
+void ydin_uusi_koko(int leveys, int korkeus);                       // the client area changed size
 // Forgets the window half's state: classes, the window, the queue, the quit request, held keys. For tests
 // that run the game more than once in one process.
 void ydin_alkuun();
@@ -58,7 +79,7 @@ void ydin_alkuun();
 // Supplied by exactly one backend. The window is 'leveys' x 'korkeus' pixels of client area.
 bool taka_avaa(const char* otsikko, int leveys, int korkeus);
 void taka_sulje();
-void taka_pumppaa();                                               // deliver pending input through ydin_*
-void taka_nayta(const Kartta& kuva);                               // show the window's picture now
-uint32_t taka_kello();                                             // milliseconds, wrapping at 2^32
+void taka_pumppaa();                  // deliver pending input through ydin_*
+void taka_nayta(const Kartta& kuva);  // show the window's picture now
+uint32_t taka_kello();                // milliseconds, wrapping at 2^32
 void taka_nuku(uint32_t ms);

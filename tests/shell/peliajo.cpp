@@ -62,7 +62,7 @@ uint32_t rgb(COLORREF vari) {
 
 Kuva nykyinen_kuva() {
     const Kartta& kartta = tyhjo_kuva();
-    return Kuva{kartta.leveys, kartta.korkeus, kartta.pikselit};
+    return Kuva{kartta.leveys, kartta.korkeus, {kartta.pikselit.begin(), kartta.pikselit.end()}};
 }
 
 Kuva lue_bmp(const fs::path& tiedosto) {
@@ -146,7 +146,7 @@ void Odotus::pikseli(int x, int y, COLORREF vari) {
 
 Kuva Odotus::kuva() const {
     const Kartta* kartta = ydin_kartta(kartta_);
-    return Kuva{kartta->leveys, kartta->korkeus, kartta->pikselit};
+    return Kuva{kartta->leveys, kartta->korkeus, {kartta->pikselit.begin(), kartta->pikselit.end()}};
 }
 
 void Peliajo::SetUp() {

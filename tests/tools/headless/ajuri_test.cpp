@@ -35,7 +35,7 @@ Kuva lue(const fs::path& tiedosto) {
     }
     HANDLE kahva = LoadImageA(nullptr, tiedosto.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     if (const Kartta* kartta = ydin_kartta(kahva)) {
-        k = Kuva{kartta->leveys, kartta->korkeus, kartta->pikselit};
+        k = Kuva{kartta->leveys, kartta->korkeus, {kartta->pikselit.begin(), kartta->pikselit.end()}};
     }
     DeleteObject(kahva);
     return k;
