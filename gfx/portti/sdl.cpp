@@ -10,6 +10,10 @@
 namespace {
 
 SDL_Window* ikkuna = nullptr;  // the game's window while it is open
+// The display is asked for input at most this often. The game polls between sleeps of 1 ms, and asking every
+// time was a third of its CPU use while idle; a key still arrives well within one 35 ms pass.
+constexpr uint64_t kKyselyvali = 4;
+uint64_t edellinen_kysely = 0;
 
 }  // namespace
 
@@ -40,9 +44,11 @@ void taka_sulje() {
 
 // SDL_QUIT is left alone: closing the window arrives as its own close event, which becomes WM_CLOSE.
 void taka_pumppaa() {
-    if (ikkuna == nullptr) {
+    const uint64_t nyt = SDL_GetTicks64();
+    if (ikkuna == nullptr || nyt - edellinen_kysely < kKyselyvali) {
         return;
     }
+    edellinen_kysely = nyt;
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
         const Kaannos k = sdl_kaanna(e);
