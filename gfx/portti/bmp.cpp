@@ -91,8 +91,8 @@ bool otsakkeet_kelpaavat(const std::vector<uint8_t>& d, int& leveys, int& korkeu
     return true;
 }
 
-// 24- and 32-bit rows straight into the bitmap: at start-up the game waits for four pictures of 800 x 600, and
-// SDL's reader with a format conversion after it took about 15 ms a picture here.
+// 24- and 32-bit rows straight into the bitmap. At start-up the game waits for four pictures of 800 x 600;
+// SDL's reader filled a surface of its own and a converted copy before the bitmap, which took twice as long.
 Kartta* suoraan(const std::vector<uint8_t>& d, int leveys, int korkeus) {
     const int64_t h = static_cast<int32_t>(lue32(d, 22));
     const size_t tavua = lue16(d, 28) / 8;

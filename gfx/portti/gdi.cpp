@@ -83,10 +83,8 @@ HGDIOBJ valitse_kartta(Dc& dc, Kartta* kartta) {
     return edellinen;
 }
 
-}  // namespace
-
-namespace {
 constexpr size_t kIsoSivu = size_t{2} << 20;  // a huge page on x86-64 and arm64
+
 }  // namespace
 
 void* ydin_varaa_kuva(size_t tavua) {
