@@ -30,15 +30,7 @@ void valmistele() {
     tyhjo_alkuun();
     arvoluku_alusta(4242);
 
-    WNDCLASSEXA luokka{};
-    luokka.cbSize = sizeof(luokka);
-    luokka.lpfnWndProc = WndProc;
-    luokka.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    luokka.lpszClassName = "Rimputin";
-    RegisterClassExA(&luokka);
-    HWND ikkuna = CreateWindowExA(0, "Rimputin", "Rimputin", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 800, 600, nullptr, nullptr, nullptr, nullptr);
-    Luo2Buffer(gBuffer, ikkuna);
+    avaa_ikkuna(GetModuleHandleA(nullptr));
     pelaaja = "Mittaaja";
 }
 

@@ -45,15 +45,7 @@ void valmistele() {
     kirjoitaTiedostoon("Sokkelo3.top", std::vector<Tulos>(nousevat.rbegin(), nousevat.rend()));
     paa_valikko_valinta = 1;
 
-    WNDCLASSEXA luokka{};
-    luokka.cbSize = sizeof(luokka);
-    luokka.lpfnWndProc = WndProc;
-    luokka.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    luokka.lpszClassName = "Rimputin";
-    RegisterClassExA(&luokka);
-    HWND ikkuna = CreateWindowExA(0, "Rimputin", "Rimputin", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 800, 600, nullptr, nullptr, nullptr, nullptr);
-    Luo2Buffer(gBuffer, ikkuna);
+    avaa_ikkuna(GetModuleHandleA(nullptr));
 }
 
 void piirra(benchmark::State& tila, uint32_t valinta) {

@@ -57,14 +57,21 @@ void nimikierros() {
     Kaanna(gBuffer, 0);
 }
 
-int WINAPI WinMain(HINSTANCE instanssi, HINSTANCE, LPSTR, int) {
+HWND avaa_ikkuna(HINSTANCE instanssi) {
     rekisteroi_luokka(instanssi);
     HWND ikkuna = CreateWindowExA(0, kLuokka, kLuokka, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                                   800, 600, nullptr, nullptr, instanssi, nullptr);
+    if (ikkuna != nullptr) {
+        Luo2Buffer(gBuffer, ikkuna);
+    }
+    return ikkuna;
+}
+
+int WINAPI WinMain(HINSTANCE instanssi, HINSTANCE, LPSTR, int) {
+    HWND ikkuna = avaa_ikkuna(instanssi);
     if (ikkuna == nullptr) {
         return 0;
     }
-    Luo2Buffer(gBuffer, ikkuna);
     piirra_otsikko();
 
     Silmukka s;

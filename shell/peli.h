@@ -19,6 +19,9 @@ struct Silmukka {
 };
 
 LRESULT CALLBACK WndProc(HWND ikkuna, UINT viesti, WPARAM wParam, LPARAM lParam);
+// Registers the window class, opens the game's 800 x 600 window and makes its frame buffer; null when no
+// window could be opened.
+HWND avaa_ikkuna(HINSTANCE instanssi);
 
 // Menu pass (state 1); true when the loop must go on at once, without its sleep.
 bool valikkokierros(Silmukka& s);
