@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/peli.h"
 #include "tests/results/kansio.h"
 
 namespace {
@@ -26,17 +27,10 @@ class Kokonaisajat : public TulosKansio {
         kirjoita(tiedostonimet[muoto - 1], tavut + lisa);
     }
 
-    // The menu's sequence for the summed list: the first file read, the other four merged, choice 6 again.
+    // The summed list as the menu reads it: the first file read, the other four merged into it.
     static std::vector<Tulos> kokonaisajat() {
-        std::vector<Tulos> lista;
-        paa_valikko_valinta = 1;
-        lueTiedostosta(tiedostonimet[0], lista);
-        for (uint32_t muoto = 2; muoto <= 5; ++muoto) {
-            paa_valikko_valinta = muoto;
-            lueTiedostostaTaydentaen(tiedostonimet[muoto - 1], lista);
-        }
         paa_valikko_valinta = 6;
-        return lista;
+        return lue_tuloslista();
     }
 };
 
