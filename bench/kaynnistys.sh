@@ -45,7 +45,7 @@ lopeta_peli() {
     # The next launch must not find this window still on the screen.
     odota 10 "the window stayed after the game ended" ikkuna_poissa
 }
-ikkuna_poissa() { ! xdotool search --onlyvisible --name '^Rimputin$' >/dev/null 2>&1; }
+ikkuna_poissa() { ! ikkuna_loytyy; }
 
 mapatut=()
 for ((i = 0; i < kertoja; i++)); do

@@ -5,6 +5,7 @@
 # Usage: deb.sh BUILD_FOLDER (makes the package there with CPack) or deb.sh PACKAGE.deb.
 set -euo pipefail
 . "$(dirname "$0")/../wine/yhteiset.sh"
+. "$(dirname "$0")/yhteiset.sh"
 # The native game, like the Wine one, is closed by the keys; the X and SDL libraries keep memory to the end.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 
@@ -15,19 +16,9 @@ lopeta() {
     rm -rf "$tmp"
 }
 trap lopeta EXIT
-virhe() {
-    echo "$*" >&2
-    exit 1
-}
 
 if [[ -d $1 ]]; then
-    cpack --config "$1/CPackConfig.cmake" -G DEB -B "$tmp/paketti" >"$tmp/cpack.log" 2>&1 || {
-        cat "$tmp/cpack.log" >&2
-        virhe "cpack could not make the package"
-    }
-    paketit=("$tmp"/paketti/*.deb)
-    ((${#paketit[@]} == 1)) || virhe "cpack made ${#paketit[@]} packages: ${paketit[*]}"
-    deb=${paketit[0]}
+    deb=$(cpack_yksi DEB "$1" "$tmp/paketti" deb)
 else
     deb=$1
 fi

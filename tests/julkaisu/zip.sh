@@ -5,24 +5,15 @@
 # Usage: zip.sh BUILD_FOLDER (makes the zip there with CPack) or zip.sh rimputin-VERSION-win64.zip.
 set -euo pipefail
 . "$(dirname "$0")/../wine/yhteiset.sh"
+. "$(dirname "$0")/yhteiset.sh"
 : "${WINEPREFIX:?set WINEPREFIX (CTest does)}"
 
 # peli_siivoa (the shared clean-up) removes TYO: everything of this test lives there.
 TYO=$(mktemp -d "${TMPDIR:-/tmp}/rimputin-zip.XXXXXX")
 trap peli_siivoa EXIT
-virhe() {
-    echo "$*" >&2
-    exit 1
-}
 
 if [[ -d $1 ]]; then
-    cpack --config "$1/CPackConfig.cmake" -G ZIP -B "$TYO/paketti" >"$TYO/cpack.log" 2>&1 || {
-        cat "$TYO/cpack.log" >&2
-        virhe "cpack could not make the zip"
-    }
-    zipit=("$TYO"/paketti/*.zip)
-    ((${#zipit[@]} == 1)) || virhe "cpack made ${#zipit[@]} zips: ${zipit[*]}"
-    zip=${zipit[0]}
+    zip=$(cpack_yksi ZIP "$1" "$TYO/paketti" zip)
     versio=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$1/CPackConfig.cmake")
     [[ $(basename "$zip") == "rimputin-$versio-win64.zip" ]] ||
         virhe "the zip $(basename "$zip") is not named rimputin-$versio-win64.zip"
