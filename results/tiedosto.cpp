@@ -18,13 +18,6 @@ struct Kohdistin {
     bool epaonnistui = false;
 };
 
-// The six bytes the C locale calls space.
-constexpr const char* valilyonnit = " \t\n\v\f\r";
-
-bool onValilyonti(char merkki) {
-    return merkki == ' ' || merkki == '\t' || merkki == '\n' || merkki == '\v' || merkki == '\f' || merkki == '\r';
-}
-
 // Reads up to the next LF and drops one CR standing right before it, so CR LF and LF files read alike.
 // At the end of the bytes no line can be read: the reading fails and the line is empty.
 bool lueRivi(Kohdistin& k, std::string_view& rivi) {
@@ -73,11 +66,7 @@ std::string_view lueTarkisteRivi(Kohdistin& k) {
     std::string_view rivi;
     while (lueRivi(k, rivi) && rivi.empty()) {
     }
-    const size_t alku = rivi.find_first_not_of(valilyonnit);
-    if (alku == std::string_view::npos) {
-        return {};
-    }
-    return rivi.substr(alku, rivi.find_last_not_of(valilyonnit) - alku + 1);
+    return lyhennaNakyma(rivi);
 }
 
 }  // namespace

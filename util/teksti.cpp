@@ -5,11 +5,6 @@
 
 namespace {
 
-// The six bytes the C locale calls space; bytes 0x80 and above never are, whatever their sign.
-bool onValilyonti(char merkki) {
-    return merkki == ' ' || merkki == '\t' || merkki == '\n' || merkki == '\v' || merkki == '\f' || merkki == '\r';
-}
-
 // Only a-z change: the Windows-1252 letters such as 0xE4 stay as they are.
 char isoksi(char merkki) {
     return (merkki >= 'a' && merkki <= 'z') ? static_cast<char>(merkki - 'a' + 'A') : merkki;
@@ -82,13 +77,17 @@ std::string pidenna(int32_t luku, uint32_t leveys) {
     return pidenna(int2string(luku), leveys);
 }
 
-std::string lyhenna(std::string teksti) {
+std::string_view lyhennaNakyma(std::string_view teksti) {
     auto alku = std::find_if_not(teksti.begin(), teksti.end(), onValilyonti);
     auto loppu = std::find_if_not(teksti.rbegin(), teksti.rend(), onValilyonti).base();
     if (alku >= loppu) {
         return {};
     }
-    return std::string(alku, loppu);
+    return teksti.substr(static_cast<size_t>(alku - teksti.begin()), static_cast<size_t>(loppu - alku));
+}
+
+std::string lyhenna(std::string teksti) {
+    return std::string(lyhennaNakyma(teksti));
 }
 
 bool onkotyhja(const std::string& teksti) {
